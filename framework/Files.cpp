@@ -1,0 +1,106 @@
+// Case-blind file look-up, replace-by-rename writing, program folder and storage card.
+#include "framework/Files.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStorageInfo>
+
+namespace {
+QString& ProgramFolderOverride()
+{
+    static QString s_folder;
+    return s_folder;
+}
+
+QString WithSlash(QString s)
+{
+    if (!s.isEmpty() && !s.endsWith(QLatin1Char('/')))
+        s += QLatin1Char('/');
+    return s;
+}
+} // namespace
+
+QString FindFileCaseBlind(const QString& strPath)
+{
+    if (strPath.isEmpty() || QFileInfo::exists(strPath))
+        return strPath;
+
+    // Walk from the root, matching each missing component against the folder's entries.
+    const bool bAbsolute = strPath.startsWith(QLatin1Char('/'));
+    const QStringList parts = strPath.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    QString current = bAbsolute ? QStringLiteral("/") : QString();
+    for (int i = 0; i < parts.size(); ++i) {
+        const QString& part = parts[i];
+        QString candidate = current.isEmpty() ? part : WithSlash(current) + part;
+        if (!QFileInfo::exists(candidate)) {
+            QDir dir(current.isEmpty() ? QStringLiteral(".") : current);
+            const QStringList entries = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+            bool bFound = false;
+            for (const QString& e : entries) {
+                if (e.compare(part, Qt::CaseInsensitive) == 0) {
+                    candidate = current.isEmpty() ? e : WithSlash(current) + e;
+                    bFound = true;
+                    break;
+                }
+            }
+            if (!bFound)
+                return strPath;
+        }
+        current = candidate;
+    }
+    return current;
+}
+
+bool WriteFileReplacing(const QString& strPath, const QByteArray& data)
+{
+    QSaveFile file(FindFileCaseBlind(strPath));
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(data) != data.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+bool ReadWholeFile(const QString& strPath, QByteArray& data)
+{
+    QFile file(FindFileCaseBlind(strPath));
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    data = file.readAll();
+    return file.error() == QFileDevice::NoError;
+}
+
+bool DeleteFileCaseBlind(const QString& strPath)
+{
+    const QString path = FindFileCaseBlind(strPath);
+    return QFileInfo(path).isFile() && QFile::remove(path);
+}
+
+QString GetProgramFolder()
+{
+    if (!ProgramFolderOverride().isEmpty())
+        return ProgramFolderOverride();
+    QString dir = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath();
+    return WithSlash(dir);
+}
+
+void SetProgramFolderOverride(const QString& strFolder) { ProgramFolderOverride() = WithSlash(strFolder); }
+
+QString GetStorageCardRoot()
+{
+    const QString env = qEnvironmentVariable("QUILLOTRIX_STORAGE_CARD");
+    if (!env.isEmpty())
+        return QFileInfo(env).isDir() ? WithSlash(env) : QString();
+    for (const QStorageInfo& vol : QStorageInfo::mountedVolumes()) {
+        const QString root = vol.rootPath();
+        if ((root.startsWith(QLatin1String("/media/")) || root.startsWith(QLatin1String("/run/media/")))
+            && vol.isValid() && vol.isReady())
+            return WithSlash(root);
+    }
+    return QString();
+}

@@ -1,0 +1,26 @@
+// Files on a case-sensitive file system used as if it were case-blind, safe replacement, and folders.
+#pragma once
+#include <QByteArray>
+#include <QString>
+
+// Returns the path of an existing file or folder whose name differs from strPath only in letter
+// case (each component matched independently); strPath itself when it exists or nothing matches.
+QString FindFileCaseBlind(const QString& strPath);
+
+// Replaces the file's contents as a whole: written to a new file, then renamed over the old one,
+// so a failed or interrupted write leaves the earlier file as it was.
+bool WriteFileReplacing(const QString& strPath, const QByteArray& data);
+
+// Reads a whole file (found case-blind); false when it cannot be opened or read.
+bool ReadWholeFile(const QString& strPath, QByteArray& data);
+
+// Deletes a file found case-blind; false when nothing was deleted.
+bool DeleteFileCaseBlind(const QString& strPath);
+
+// The folder of the running executable, ending in '/'. Tests may override it.
+QString GetProgramFolder();
+void SetProgramFolderOverride(const QString& strFolder);
+
+// The storage card root (ending in '/'), or an empty text when there is no card.
+// QUILLOTRIX_STORAGE_CARD names it; otherwise the first removable volume under /media or /run/media.
+QString GetStorageCardRoot();

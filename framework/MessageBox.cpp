@@ -1,0 +1,51 @@
+// Message boxes over QMessageBox, with a test hook.
+#include "framework/MessageBox.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPointer>
+
+namespace {
+MessageBoxResponder& Responder()
+{
+    static MessageBoxResponder s_responder;
+    return s_responder;
+}
+QPointer<QWidget>& Parent()
+{
+    static QPointer<QWidget> s_parent;
+    return s_parent;
+}
+} // namespace
+
+void SetMessageBoxResponder(MessageBoxResponder responder) { Responder() = std::move(responder); }
+
+void SetMessageBoxParent(QWidget* pParent) { Parent() = pParent; }
+
+int QxMessageBox(const QString& strText, const QString& strCaption, UINT nType)
+{
+    const QString caption = strCaption.isEmpty() ? QStringLiteral("Quillotrix") : strCaption;
+    if (Responder())
+        return Responder()(strText, caption, nType);
+
+    const bool bYesNo = (nType & 0x0F) == MB_YESNO;
+    QMessageBox box(Parent());
+    box.setWindowTitle(caption);
+    box.setText(strText);
+    if ((nType & 0xF0) == MB_ICONQUESTION)
+        box.setIcon(QMessageBox::Question);
+    else if ((nType & 0xF0) == MB_ICONEXCLAMATION)
+        box.setIcon(QMessageBox::Warning);
+    else if ((nType & 0xF0) == MB_ICONINFORMATION)
+        box.setIcon(QMessageBox::Information);
+    if (bYesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    const int r = box.exec();
+    if (bYesNo)
+        return r == QMessageBox::Yes ? IDYES : IDNO;
+    return IDOK;
+}

@@ -1,0 +1,18 @@
+// The one modal message box of the program, replaceable by tests.
+#pragma once
+#include <QString>
+#include <functional>
+#include "framework/Types.h"
+
+class QWidget;
+
+// Shows a modal box with the text; an empty caption means the application's title "Quillotrix".
+// nType is MB_OK or MB_YESNO (icons may be or-ed in). Returns IDOK, IDYES or IDNO.
+int QxMessageBox(const QString& strText, const QString& strCaption = QString(), UINT nType = MB_OK);
+
+// Tests install a responder that records the box and answers it; an empty function restores the real box.
+using MessageBoxResponder = std::function<int(const QString& strText, const QString& strCaption, UINT nType)>;
+void SetMessageBoxResponder(MessageBoxResponder responder);
+
+// The window boxes are centred on; the main frame sets it.
+void SetMessageBoxParent(QWidget* pParent);

@@ -65,6 +65,12 @@ struct CDictionary::ScanHit {
     uint64_t qwAfter = 0;     // just after its terminating code
 };
 
+struct CDictionary::BlockIndex {
+    static constexpr int kStep = 16;
+    std::vector<uint64_t> aPos;      // bit position of every kStep-th word, from the head on
+    std::vector<std::string> aWords; // and its text
+};
+
 CDictionary::CDictionary()
     : m_bPersonalDirty(FALSE)
     , m_dwFileSize(0)
@@ -76,6 +82,8 @@ CDictionary::CDictionary()
     , m_qwEndBit(0)
 {
     std::fill(std::begin(m_adwBlockStart), std::end(m_adwBlockStart), 0);
+    for (auto& p : m_apBlockIndex)
+        p.store(nullptr, std::memory_order_relaxed);
 }
 
 CDictionary::~CDictionary()
@@ -92,6 +100,7 @@ void CDictionary::UnloadDictionary()
         m_file.close();
     m_pView = nullptr;
     m_pWordData = nullptr;
+    FreeBlockIndexes();
     m_aBlockHeads.RemoveAll();
     m_aHeadBytes.clear();
     std::fill(std::begin(m_adwBlockStart), std::end(m_adwBlockStart), 0);
@@ -259,6 +268,49 @@ CDictionary::ScanHit CDictionary::ScanForKey(uint64_t qwBit, uint64_t qwEnd, con
     return hit;
 }
 
+void CDictionary::FreeBlockIndexes()
+{
+    for (auto& p : m_apBlockIndex)
+        delete p.exchange(nullptr, std::memory_order_acq_rel);
+}
+
+const CDictionary::BlockIndex& CDictionary::GetBlockIndex(int nBlock) const
+{
+    if (const BlockIndex* pIndex = m_apBlockIndex[nBlock].load(std::memory_order_acquire))
+        return *pIndex;
+    auto* pNew = new BlockIndex;
+    char szWord[kMaxWordChars + 1];
+    const uint64_t qwEnd = BlockEnd(nBlock);
+    int n = 0;
+    for (uint64_t qwBit = m_adwBlockStart[nBlock]; qwBit < qwEnd && qwBit + kCodeBits <= m_qwEndBit; ++n) {
+        DecodeStatus status;
+        const uint64_t qwAfter = DecodeAt(qwBit, szWord, status);
+        if (status == DecodeStatus::Truncated)
+            break;
+        if (n % BlockIndex::kStep == 0) {
+            pNew->aPos.push_back(qwBit);
+            pNew->aWords.emplace_back(szWord);
+        }
+        qwBit = qwAfter + kSkippedBits;
+    }
+    const BlockIndex* pExpected = nullptr;
+    if (m_apBlockIndex[nBlock].compare_exchange_strong(pExpected, pNew, std::memory_order_acq_rel))
+        return *pNew;
+    delete pNew; // another thread published the same index first
+    return *pExpected;
+}
+
+// Where a scan of the block for the key may begin: the last noted word below the key. The words
+// ascend, so the first word at or above the key lies after it.
+uint64_t CDictionary::ScanStart(int nBlock, const char* pszKey) const
+{
+    const BlockIndex& index = GetBlockIndex(nBlock);
+    const auto it = std::lower_bound(index.aWords.begin(), index.aWords.end(), pszKey,
+                                     [](const std::string& w, const char* key) { return std::strcmp(w.c_str(), key) < 0; });
+    const size_t n = size_t(it - index.aWords.begin());
+    return n == 0 ? uint64_t(m_adwBlockStart[nBlock]) : index.aPos[n - 1];
+}
+
 bool CDictionary::IsSentinelAt(uint64_t qwBit) const
 {
     char szWord[kMaxWordChars + 1];
@@ -284,7 +336,7 @@ CDictionary::MainAnswer CDictionary::LookupMain(const uint8_t* pKey, size_t nKey
     // The first word at or above the key: in the block before head i, else head i itself.
     ScanHit hit;
     if (i > 0 && !(i < m_nBlocks && m_aHeadBytes[i] == pszKey))
-        hit = ScanForKey(m_adwBlockStart[i - 1], BlockEnd(i - 1), pKey, nKey);
+        hit = ScanForKey(ScanStart(i - 1, pszKey), BlockEnd(i - 1), pKey, nKey);
     if (!hit.bFound && i < m_nBlocks) {
         const std::string& head = m_aHeadBytes[i];
         hit.bFound = true;

@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QString>
 #include <QStringList>
+#include <array>
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <shared_mutex>
@@ -64,6 +66,7 @@ public:
 
 private:
     struct ScanHit;
+    struct BlockIndex;
     struct MainAnswer {
         bool bWord = false;   // the key is a word of the main dictionary
         bool bPrefix = false; // some word other than the end marker begins with the key
@@ -75,6 +78,9 @@ private:
     int CompareWordAt(uint64_t qwBit, const uint8_t* pKey, size_t nKey, bool& bStartsWith, uint64_t& qwAfter) const;
     ScanHit ScanForKey(uint64_t qwBit, uint64_t qwEnd, const uint8_t* pKey, size_t nKey) const;
     bool IsSentinelAt(uint64_t qwBit) const;
+    const BlockIndex& GetBlockIndex(int nBlock) const;
+    uint64_t ScanStart(int nBlock, const char* pszKey) const;
+    void FreeBlockIndexes();
     MainAnswer LookupMain(const uint8_t* pKey, size_t nKey) const;
     enum class DecodeStatus { Ok, InvalidCode, TooLong, Truncated };
     uint64_t DecodeAt(uint64_t qwBit, char* out, DecodeStatus& status) const;
@@ -98,4 +104,8 @@ private:
     uint64_t m_qwDataBytes;
     uint64_t m_qwEndBit;
     std::vector<std::string> m_aHeadBytes; // the heads as 8-bit text, for lookups without conversion
+    // Every 16th word of a block, noted the first time a lookup scans that block, so that later
+    // scans start near the word instead of at the head. Published once per block with an atomic
+    // exchange, as the word-search thread may be the one that builds it.
+    mutable std::array<std::atomic<const BlockIndex*>, dct::kBlockCount> m_apBlockIndex;
 };

@@ -1,0 +1,291 @@
+// The background word finder: thread handshakes, the three search passes and the hint list.
+#include "games/tessaryl/TessarylFinder.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include "dictionary/Dictionary.h"
+#include "framework/Clock.h"
+
+namespace {
+// Short words first: each pass walks again what the shorter ones walked.
+const int s_anPassDepthLimits[] = {3, 4, 7};
+} // namespace
+
+CTessarylFinder::CTessarylFinder() = default;
+
+CTessarylFinder::~CTessarylFinder()
+{
+    StopWorker();
+}
+
+void CTessarylFinder::StartWorker(BOOL bClear)
+{
+    if (m_pDictionary == nullptr || !m_pDictionary->IsLoaded())
+        return;
+    StopWorker(); // a thread that finished on its own still has to be joined
+    if (bClear)
+        ClearWordList();
+    std::unique_lock<std::mutex> lock(m_mxWorker);
+    m_bWorkerStarted = false;
+    m_bThreadActive = true;
+    m_thread = std::thread(&CTessarylFinder::WorkerThreadProc, this);
+    m_cvWorker.wait(lock, [this] { return m_bWorkerStarted; });
+}
+
+void CTessarylFinder::StopWorker()
+{
+    if (!m_thread.joinable())
+        return;
+    {
+        std::lock_guard<std::mutex> lock(m_mxWorker);
+        m_bWorkerStop = true; // also wakes a paused thread, which then unwinds
+    }
+    m_cvWorker.notify_all();
+    m_thread.join();
+    m_bWorkerStop = false;
+}
+
+void CTessarylFinder::PauseWorker()
+{
+    std::unique_lock<std::mutex> lock(m_mxWorker);
+    if (!m_bWorkerRunning)
+        return;
+    m_bWorkerPause = true;
+    m_cvWorker.wait(lock, [this] { return !m_bWorkerRunning; });
+}
+
+void CTessarylFinder::ResumeWorker()
+{
+    std::unique_lock<std::mutex> lock(m_mxWorker);
+    if (!m_bWorkerPause)
+        return;
+    m_bWorkerPause = false;
+    m_cvWorker.notify_all();
+    // A thread that ended meanwhile never runs again, so do not wait for it.
+    m_cvWorker.wait(lock, [this] { return m_bWorkerRunning || !m_bThreadActive; });
+}
+
+void CTessarylFinder::SetDictionary(CDictionary* pDictionary)
+{
+    std::unique_lock<std::mutex> lock(m_mxWorker);
+    m_bWorkerPause = true;
+    m_cvWorker.wait(lock, [this] { return !m_bWorkerRunning; });
+    m_pDictionary = pDictionary;
+    m_nDictEpoch.fetch_add(1);
+    m_bWorkerPause = false;
+    m_cvWorker.notify_all();
+}
+
+void CTessarylFinder::ClearWordList()
+{
+    std::lock_guard<std::mutex> lock(m_csHints);
+    m_aHintWords.RemoveAll();
+    m_aHintPaths.clear();
+    m_aHintPaths.shrink_to_fit();
+}
+
+void CTessarylFinder::WorkerThreadProc()
+{
+    {
+        std::lock_guard<std::mutex> lock(m_mxWorker);
+        m_bWorkerRunning = true;
+        m_bWorkerStarted = true;
+    }
+    m_cvWorker.notify_all();
+    RunWordSearch();
+    {
+        std::lock_guard<std::mutex> lock(m_mxWorker);
+        m_bWorkerRunning = false;
+        m_bThreadActive = false;
+    }
+    m_cvWorker.notify_all();
+}
+
+void CTessarylFinder::WaitWhilePaused()
+{
+    if (!m_bWorkerPause.load(std::memory_order_relaxed))
+        return;
+    std::unique_lock<std::mutex> lock(m_mxWorker);
+    if (!m_bWorkerPause)
+        return;
+    m_bWorkerRunning = false;
+    m_cvWorker.notify_all();
+    m_cvWorker.wait(lock, [this] { return !m_bWorkerPause || m_bWorkerStop; });
+    m_bWorkerRunning = true;
+    m_cvWorker.notify_all();
+}
+
+void CTessarylFinder::GiveWay() const
+{
+    switch (m_ePause) {
+    case PauseNone:
+        return;
+    case PauseSleep:
+        Sleep(1);
+        return;
+    case PauseAuto:
+        break;
+    }
+    // The pause keeps a one-processor machine responsive; with more processors the
+    // user-interface thread has its own, so only yield.
+    static const bool s_bOneProcessor = std::thread::hardware_concurrency() <= 1;
+    if (s_bOneProcessor)
+        Sleep(1);
+    else
+        std::this_thread::yield();
+}
+
+void CTessarylFinder::RunWordSearch()
+{
+    std::memset(m_anVisited, 0, sizeof(m_anVisited));
+    m_nSearchLen = 0;
+    m_strSearchWord.clear();
+    m_nPathsVisited = 0;
+    m_aMemo.clear();
+    m_aMemo.push_back(MemoNode{}); // the empty string
+    for (int nLimit : s_anPassDepthLimits) {
+        m_nDepthLimit = nLimit;
+        for (int nStart = 0; nStart < TESS_CELLS; ++nStart) {
+            if (m_bWorkerStop.load(std::memory_order_relaxed))
+                break;
+            SearchFrom(nStart, -1, 0, 0);
+        }
+    }
+}
+
+int CTessarylFinder::StepNode(int nNode, const QString& strCell)
+{
+    for (QChar ch : strCell) {
+        if (nNode < 0)
+            return -1;
+        const int nLetter = ch.unicode() - 'A';
+        if (nLetter < 0 || nLetter >= 26)
+            return -1; // not an upper-case letter: ask the dictionary each time
+        int nChild = m_aMemo[nNode].anChild[nLetter];
+        if (nChild == 0) {
+            nChild = int(m_aMemo.size());
+            m_aMemo.push_back(MemoNode{});
+            m_aMemo[nNode].anChild[nLetter] = nChild;
+        }
+        nNode = nChild;
+    }
+    return nNode;
+}
+
+void CTessarylFinder::LookUp(int nNode, BOOL& bIsWord, BOOL& bHasPrefix)
+{
+    const unsigned nValid = m_nDictEpoch.load(std::memory_order_relaxed) + 1;
+    if (nNode >= 0 && m_aMemo[nNode].nEpoch == nValid) {
+        bIsWord = m_aMemo[nNode].bIsWord;
+        bHasPrefix = m_aMemo[nNode].bHasPrefix;
+        return;
+    }
+    bIsWord = FALSE;
+    bHasPrefix = m_pDictionary->LookupPrefix(m_strSearchWord, bIsWord);
+    if (nNode >= 0) {
+        MemoNode& node = m_aMemo[nNode];
+        node.nEpoch = nValid;
+        node.bIsWord = bIsWord != FALSE;
+        node.bHasPrefix = bHasPrefix != FALSE;
+    }
+}
+
+void CTessarylFinder::RecordWord()
+{
+    std::lock_guard<std::mutex> lock(m_csHints);
+    if (m_aHintWords.Find(m_strSearchWord) >= 0)
+        return;
+    const int nIndex = m_aHintWords.Add(m_strSearchWord);
+    CPathBlock path;
+    path.fill(-1);
+    for (int i = 0; i < m_nSearchLen; ++i)
+        path[i] = m_anSearchPath[i];
+    m_aHintPaths.insert(m_aHintPaths.begin() + nIndex, path);
+    if (m_pFoundLog)
+        m_pFoundLog->push_back(m_strSearchWord);
+}
+
+void CTessarylFinder::SearchFrom(int nCell, int nPrevious, int nDepth, int nNode)
+{
+    WaitWhilePaused();
+    if (m_pDictionary == nullptr || m_bWorkerStop.load(std::memory_order_relaxed) || nDepth > m_nDepthLimit ||
+        m_anVisited[nCell] != 0)
+        return;
+    ++m_nPathsVisited;
+    const int nSavedLength = int(m_strSearchWord.length());
+    m_anSearchPath[m_nSearchLen++] = nCell;
+    const QString& strCell = m_astrFinderCells[nCell];
+    m_strSearchWord += strCell;
+
+    BOOL bWalkOn = TRUE;
+    if (m_bPrune) {
+        nNode = m_bMemo ? StepNode(nNode, strCell) : -1;
+        BOOL bIsWord = FALSE;
+        LookUp(nNode, bIsWord, bWalkOn);
+        if (bIsWord && m_strSearchWord.length() > 2)
+            RecordWord();
+    } else if (m_strSearchWord.length() > 2) {
+        BOOL bListed;
+        {
+            std::lock_guard<std::mutex> lock(m_csHints);
+            bListed = m_aHintWords.Find(m_strSearchWord) >= 0;
+        }
+        if (!bListed && m_pDictionary->Contains(m_strSearchWord))
+            RecordWord();
+    }
+
+    ++m_anVisited[nCell];
+    // At the depth limit every neighbour would return at once; skip the pauses too.
+    if (bWalkOn && nDepth < m_nDepthLimit) {
+        for (int nSlot = 0; nSlot < TESS_NEIGHBOURS; ++nSlot) {
+            const int nNext = g_anCellNeighbours[nCell][nSlot];
+            if (nNext < 0)
+                break;
+            GiveWay();
+            if (nNext != nPrevious)
+                SearchFrom(nNext, nCell, nDepth + 1, nNode);
+        }
+    }
+    m_strSearchWord.truncate(nSavedLength);
+    --m_nSearchLen;
+    --m_anVisited[nCell];
+}
+
+BOOL CTessarylFinder::PickHint(const std::function<BOOL(const CPathBlock&)>& fnIsUsed, CPathBlock& path)
+{
+    std::lock_guard<std::mutex> lock(m_csHints);
+    while (m_aHintWords.GetSize() > 0) {
+        const int nPick = rand() % m_aHintWords.GetSize();
+        path = m_aHintPaths[nPick];
+        if (!fnIsUsed(path))
+            return TRUE;
+        m_aHintWords.RemoveAt(nPick);
+        m_aHintPaths.erase(m_aHintPaths.begin() + nPick);
+    }
+    return FALSE;
+}
+
+int CTessarylFinder::GetHintCount() const
+{
+    std::lock_guard<std::mutex> lock(m_csHints);
+    return m_aHintWords.GetSize();
+}
+
+void CTessarylFinder::GetHints(QStringList& astrWords, std::vector<CPathBlock>& aPaths) const
+{
+    std::lock_guard<std::mutex> lock(m_csHints);
+    astrWords.clear();
+    for (int i = 0; i < m_aHintWords.GetSize(); ++i)
+        astrWords.append(m_aHintWords.GetAt(i));
+    aPaths = m_aHintPaths;
+}
+
+void CTessarylFinder::AddHint(const QString& strWord, const CPathBlock& path)
+{
+    std::lock_guard<std::mutex> lock(m_csHints);
+    if (m_aHintWords.Find(strWord) >= 0)
+        return;
+    const int nIndex = m_aHintWords.Add(strWord);
+    m_aHintPaths.insert(m_aHintPaths.begin() + nIndex, path);
+}

@@ -1,0 +1,117 @@
+// The background word finder: walks every chain of touching cells on a copy of the board
+// and keeps each dictionary word it spells, with its path, in the hint list.
+#pragma once
+#include <QString>
+#include <array>
+#include <atomic>
+#include <condition_variable>
+#include <functional>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "dictionary/SortedStringArray.h"
+#include "framework/Types.h"
+#include "games/tessaryl/TessarylBoard.h"
+
+class CDictionary;
+
+using CPathBlock = std::array<int, TESS_MAX_PATH>; // cells of a word's path, ended by -1
+
+class CTessarylFinder {
+public:
+    // How the thread gives way before each neighbour step.
+    enum StepPause {
+        PauseAuto,  // 1 ms on a one-processor machine, else just yield
+        PauseSleep, // always 1 ms
+        PauseNone,  // never (benchmarks, synchronous searches)
+    };
+
+    CTessarylFinder();
+    ~CTessarylFinder(); // stops the thread
+    CTessarylFinder(const CTessarylFinder&) = delete;
+    CTessarylFinder& operator=(const CTessarylFinder&) = delete;
+
+    // The finder's own copy of the board; written only while no thread runs.
+    QString m_astrFinderCells[TESS_CELLS];
+
+    // Thread handshakes. Each returns once the thread is in the state asked for.
+    void StartWorker(BOOL bClear);
+    void StopWorker();
+    void PauseWorker();
+    void ResumeWorker();
+    void SetDictionary(CDictionary* pDictionary);
+    CDictionary* GetDictionary() const { return m_pDictionary; }
+    void ClearWordList();
+    // The dictionary gained a word: answers remembered by the running search are stale.
+    void DictionaryChanged() { m_nDictEpoch.fetch_add(1); }
+
+    BOOL IsWorkerRunning() const { return m_bWorkerRunning.load(); }
+    // The thread exists (running or paused) and has not finished its search.
+    BOOL IsWorkerAlive() const { return m_bThreadActive.load(); }
+
+    // Picks a random listed word for a hint. Entries for which bIsUsed says TRUE are removed
+    // (the player found them already) and another is drawn. FALSE when the list runs empty.
+    BOOL PickHint(const std::function<BOOL(const CPathBlock&)>& fnIsUsed, CPathBlock& path);
+
+    int GetHintCount() const;
+    // Copies of the list for saving and inspection, in list order.
+    void GetHints(QStringList& astrWords, std::vector<CPathBlock>& aPaths) const;
+    // Adds a word with its path unless listed already (loading a saved game).
+    void AddHint(const QString& strWord, const CPathBlock& path);
+
+    // Runs the three passes on the calling thread (the worker's body; benchmarks and tests call it
+    // directly with no thread running).
+    void RunWordSearch();
+
+    // Search options. Pruning stops a path whose letters begin no word; memoising remembers the
+    // dictionary's answers per letter string within one search. Neither changes what is found.
+    BOOL m_bPrune = TRUE;
+    BOOL m_bMemo = TRUE;
+    StepPause m_ePause = PauseAuto;
+    // When set, every newly listed word is appended here in the order found.
+    std::vector<QString>* m_pFoundLog = nullptr;
+    // Paths visited by the last search, for measurements.
+    long long m_nPathsVisited = 0;
+
+private:
+    void WorkerThreadProc();
+    void SearchFrom(int nCell, int nPrevious, int nDepth, int nNode);
+    void WaitWhilePaused();
+    void GiveWay() const;
+    int StepNode(int nNode, const QString& strCell);
+    void LookUp(int nNode, BOOL& bIsWord, BOOL& bHasPrefix);
+    void RecordWord();
+
+    CDictionary* m_pDictionary = nullptr; // swapped only while the thread is paused or stopped
+
+    std::atomic<bool> m_bWorkerRunning{false};
+    std::atomic<bool> m_bWorkerStop{false};
+    std::atomic<bool> m_bWorkerPause{false};
+    std::atomic<bool> m_bThreadActive{false};
+    bool m_bWorkerStarted = false; // guarded by m_mxWorker
+    std::mutex m_mxWorker;
+    std::condition_variable m_cvWorker;
+    std::thread m_thread;
+
+    mutable std::mutex m_csHints;
+    CSortedStringArray m_aHintWords;      // words found, sorted; guarded by m_csHints
+    std::vector<CPathBlock> m_aHintPaths; // index-aligned with m_aHintWords
+
+    // The search's own state; touched only by the searching thread.
+    int m_anVisited[TESS_CELLS] = {};
+    int m_anSearchPath[TESS_MAX_PATH] = {};
+    int m_nSearchLen = 0;
+    QString m_strSearchWord;
+    int m_nDepthLimit = 0; // deepest path index allowed in the current pass
+
+    // Letter trie remembering the dictionary's answers for the strings met in this search.
+    struct MemoNode {
+        int anChild[26];
+        unsigned nEpoch; // answers valid only while this equals m_nDictEpoch + 1
+        bool bIsWord;
+        bool bHasPrefix;
+    };
+    std::vector<MemoNode> m_aMemo;
+    std::atomic<unsigned> m_nDictEpoch{0};
+};

@@ -54,10 +54,13 @@ QString FindFileCaseBlind(const QString& strPath)
     return current;
 }
 
-bool WriteFileReplacing(const QString& strPath, const QByteArray& data)
+bool WriteFileReplacing(const QString& strPath, const QByteArray& data, bool* pbCreated)
 {
     QSaveFile file(FindFileCaseBlind(strPath));
-    if (!file.open(QIODevice::WriteOnly))
+    const bool bCreated = file.open(QIODevice::WriteOnly);
+    if (pbCreated)
+        *pbCreated = bCreated;
+    if (!bCreated)
         return false;
     if (file.write(data) != data.size()) {
         file.cancelWriting();

@@ -1,0 +1,260 @@
+// CWnd over a QWidget: the surface is redrawn by OnPaint when invalidated and otherwise shown
+// as the program's direct drawing left it.
+#include "framework/Wnd.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimerEvent>
+#include <QWidget>
+#include <cmath>
+
+// The Qt side of a CWnd: forwards paint, pen and timer events.
+class CWndWidget : public QWidget {
+public:
+    CWndWidget(CWnd* pWnd, QWidget* pParent) : QWidget(pParent), m_pWnd(pWnd)
+    {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setAttribute(Qt::WA_NoSystemBackground);
+    }
+    void Detach() { m_pWnd = nullptr; }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        if (!m_pWnd)
+            return;
+        m_pWnd->PaintIfNeeded();
+        QPainter p(this);
+        p.drawImage(QPoint(0, 0), m_pWnd->m_surface);
+    }
+    void mousePressEvent(QMouseEvent* e) override
+    {
+        if (m_pWnd && e->button() == Qt::LeftButton)
+            m_pWnd->OnLButtonDown(MK_LBUTTON, ToPoint(e));
+    }
+    // Quick taps must each count as a pen-down, so a double click is one more press.
+    void mouseDoubleClickEvent(QMouseEvent* e) override { mousePressEvent(e); }
+    void mouseReleaseEvent(QMouseEvent* e) override
+    {
+        if (m_pWnd && e->button() == Qt::LeftButton)
+            m_pWnd->OnLButtonUp(0, ToPoint(e));
+    }
+    void mouseMoveEvent(QMouseEvent* e) override
+    {
+        if (m_pWnd)
+            m_pWnd->OnMouseMove((e->buttons() & Qt::LeftButton) ? MK_LBUTTON : 0, ToPoint(e));
+    }
+    void timerEvent(QTimerEvent* e) override
+    {
+        if (m_pWnd)
+            m_pWnd->TimerFired(e->timerId());
+    }
+
+private:
+    // Zoomed positions map back to the window's own pixels.
+    static CPoint ToPoint(QMouseEvent* e)
+    {
+        const QPointF pos = e->position();
+        return CPoint(int(std::floor(pos.x())), int(std::floor(pos.y())));
+    }
+    CWnd* m_pWnd;
+};
+
+CWnd::CWnd() = default;
+
+CWnd::~CWnd() { DestroyWindow(); }
+
+BOOL CWnd::Create(CWnd* pParent, UINT nID, const CRect& rect, BOOL bVisible)
+{
+    if (m_pWidget || (pParent && !pParent->m_pWidget))
+        return FALSE;
+    m_pParent = pParent;
+    return Create(pParent ? pParent->GetSafeHwnd() : nullptr, nID, rect, bVisible);
+}
+
+BOOL CWnd::Create(QWidget* pParentWidget, UINT nID, const CRect& rect, BOOL bVisible)
+{
+    if (m_pWidget)
+        return FALSE;
+    m_nID = nID;
+    m_pWidget = new CWndWidget(this, pParentWidget);
+    m_pWidget->setGeometry(rect.left, rect.top, rect.Width(), rect.Height());
+    m_bNeedPaint = true;
+    if (OnCreate() == -1) {
+        DestroyWindow();
+        return FALSE;
+    }
+    m_pWidget->setVisible(bVisible != FALSE);
+    return TRUE;
+}
+
+BOOL CWnd::DestroyWindow()
+{
+    if (!m_pWidget)
+        return FALSE;
+    OnDestroy();
+    for (const auto& [id, qtId] : m_timers)
+        m_pWidget->killTimer(qtId);
+    m_timers.clear();
+    CWndWidget* pWidget = m_pWidget;
+    m_pWidget = nullptr;
+    pWidget->Detach();
+    delete pWidget;
+    return TRUE;
+}
+
+QWidget* CWnd::GetSafeHwnd() const { return m_pWidget.data(); }
+
+BOOL CWnd::ShowWindow(int nCmdShow)
+{
+    if (!m_pWidget)
+        return FALSE;
+    const BOOL bWasVisible = IsWindowVisible();
+    const bool bShow = nCmdShow != SW_HIDE;
+    if (bShow && !bWasVisible)
+        m_bNeedPaint = true;
+    m_pWidget->setVisible(bShow);
+    return bWasVisible;
+}
+
+BOOL CWnd::IsWindowVisible() const { return m_pWidget && !m_pWidget->isHidden(); }
+
+void CWnd::GetClientRect(CRect* lpRect) const
+{
+    if (!lpRect)
+        return;
+    if (!m_pWidget) {
+        lpRect->SetRectEmpty();
+        return;
+    }
+    lpRect->SetRect(0, 0, m_pWidget->width(), m_pWidget->height());
+}
+
+void CWnd::MoveWindow(const CRect& rect, BOOL bRepaint)
+{
+    if (!m_pWidget)
+        return;
+    m_pWidget->setGeometry(rect.left, rect.top, rect.Width(), rect.Height());
+    if (bRepaint)
+        Invalidate();
+}
+
+void CWnd::Invalidate(BOOL /*bErase*/)
+{
+    m_bNeedPaint = true;
+    if (m_pWidget)
+        m_pWidget->update();
+}
+
+void CWnd::UpdateWindow()
+{
+    if (!m_pWidget)
+        return;
+    PaintIfNeeded();
+    if (!m_bInPaint && m_pWidget->isVisible())
+        m_pWidget->repaint();
+}
+
+void CWnd::SetFocus()
+{
+    if (m_pWidget)
+        m_pWidget->setFocus(Qt::OtherFocusReason);
+}
+
+CDC* CWnd::GetDC()
+{
+    if (!m_pWidget)
+        return nullptr;
+    return new CClientDC(this);
+}
+
+int CWnd::ReleaseDC(CDC* pDC)
+{
+    if (!pDC)
+        return 0;
+    delete pDC;
+    return 1;
+}
+
+UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse)
+{
+    if (!m_pWidget)
+        return 0;
+    KillTimer(nIDEvent);
+    const int qtId = m_pWidget->startTimer(std::max<UINT>(nElapse, 1), Qt::PreciseTimer);
+    if (qtId == 0)
+        return 0;
+    m_timers[nIDEvent] = qtId;
+    return nIDEvent;
+}
+
+BOOL CWnd::KillTimer(UINT_PTR nIDEvent)
+{
+    const auto it = m_timers.find(nIDEvent);
+    if (it == m_timers.end())
+        return FALSE;
+    if (m_pWidget)
+        m_pWidget->killTimer(it->second);
+    m_timers.erase(it);
+    return TRUE;
+}
+
+void CWnd::TimerFired(int nQtTimerId)
+{
+    for (const auto& [id, qtId] : m_timers) {
+        if (qtId == nQtTimerId) {
+            OnTimer(id);
+            return;
+        }
+    }
+}
+
+LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) { return WindowProc(message, wParam, lParam); }
+
+void CWnd::EnsureSurface()
+{
+    if (!m_pWidget)
+        return;
+    const qreal dpr = m_pWidget->devicePixelRatioF();
+    const QSize size(std::max(1, int(std::ceil(m_pWidget->width() * dpr))),
+                     std::max(1, int(std::ceil(m_pWidget->height() * dpr))));
+    if (!m_surface.isNull() && m_surface.size() == size && m_surface.devicePixelRatio() == dpr)
+        return;
+    QImage surface(size, QImage::Format_RGB32);
+    surface.fill(QColor(GetRValue(GetSysColor(COLOR_BTNFACE)), GetGValue(GetSysColor(COLOR_BTNFACE)),
+                        GetBValue(GetSysColor(COLOR_BTNFACE))));
+    surface.setDevicePixelRatio(dpr);
+    m_surface = surface;
+    m_bNeedPaint = true;
+}
+
+void CWnd::PaintIfNeeded()
+{
+    EnsureSurface();
+    if (!m_bNeedPaint || m_bInPaint)
+        return;
+    m_bNeedPaint = false;
+    m_bInPaint = true;
+    OnPaint();
+    m_bInPaint = false;
+}
+
+void CWnd::ScheduleShow()
+{
+    if (m_pWidget && !m_bInPaint)
+        m_pWidget->update();
+}
+
+void CWnd::OnPaint()
+{
+    CPaintDC dc(this);
+    CRect rc;
+    GetClientRect(&rc);
+    dc.FillSolidRect(&rc, GetSysColor(COLOR_BTNFACE));
+}
+
+void CWnd::OnLButtonDown(UINT, CPoint) {}
+void CWnd::OnLButtonUp(UINT, CPoint) {}
+void CWnd::OnMouseMove(UINT, CPoint) {}
+void CWnd::OnTimer(UINT_PTR) {}
+LRESULT CWnd::WindowProc(UINT, WPARAM, LPARAM) { return 0; }

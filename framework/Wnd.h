@@ -1,0 +1,106 @@
+// CWnd: a window over a QWidget with a retained surface, pen handlers, timers and the
+// program's own messages; CClientDC and CPaintDC: the window's own device context.
+#pragma once
+#include <QImage>
+#include <QPointer>
+#include <map>
+
+#include "framework/Gdi.h"
+
+class QWidget;
+class CWndWidget;
+
+typedef uintptr_t UINT_PTR;
+
+// Flags of pen messages.
+constexpr UINT MK_LBUTTON = 0x0001;
+
+// ShowWindow commands.
+constexpr int SW_HIDE = 0;
+constexpr int SW_SHOWNORMAL = 1;
+constexpr int SW_SHOW = 5;
+
+class CWnd {
+public:
+    CWnd();
+    virtual ~CWnd();
+    CWnd(const CWnd&) = delete;
+    CWnd& operator=(const CWnd&) = delete;
+
+    // Creates the window as a child of pParent (or of a plain Qt widget) at rect, in the parent's
+    // coordinates. Fails when the window exists already or OnCreate returns -1.
+    BOOL Create(CWnd* pParent, UINT nID, const CRect& rect, BOOL bVisible = TRUE);
+    BOOL Create(QWidget* pParentWidget, UINT nID, const CRect& rect, BOOL bVisible = TRUE);
+    BOOL DestroyWindow();
+    QWidget* GetSafeHwnd() const;
+
+    // Returns whether the window was shown before. Showing a hidden window repaints it.
+    BOOL ShowWindow(int nCmdShow);
+    // The window's own shown state (its parents are not consulted).
+    BOOL IsWindowVisible() const;
+    void GetClientRect(CRect* lpRect) const;
+    void MoveWindow(const CRect& rect, BOOL bRepaint = TRUE);
+    // Asks for a full repaint by OnPaint at the next paint; the surface is never erased first.
+    void Invalidate(BOOL bErase = TRUE);
+    // Repaints now when a repaint is pending, then shows the surface at once.
+    void UpdateWindow();
+    void SetFocus();
+
+    // The window's own device context; release it with ReleaseDC (or use CClientDC).
+    CDC* GetDC();
+    int ReleaseDC(CDC* pDC);
+
+    // Re-arms the timer when one with this id runs already. Returns nIDEvent, 0 without a window.
+    UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse);
+    BOOL KillTimer(UINT_PTR nIDEvent);
+
+    // Delivers one of the program's own messages synchronously to WindowProc.
+    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+
+    CWnd* GetParent() const { return m_pParent; }
+    int GetDlgCtrlID() const { return int(m_nID); }
+
+    // The retained surface (device pixels, with the device pixel ratio set).
+    const QImage& GetSurface() const { return m_surface; }
+
+    virtual void OnPaint();
+    virtual void OnLButtonDown(UINT nFlags, CPoint point);
+    virtual void OnLButtonUp(UINT nFlags, CPoint point);
+    virtual void OnMouseMove(UINT nFlags, CPoint point);
+    virtual void OnTimer(UINT_PTR nIDEvent);
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+
+protected:
+    // Called once the window exists; -1 makes Create fail.
+    virtual int OnCreate() { return 0; }
+    // Called before the window goes away.
+    virtual void OnDestroy() {}
+
+private:
+    friend class CWndWidget;
+    friend class CDC;
+    void EnsureSurface();
+    void PaintIfNeeded();
+    void ScheduleShow();
+    void TimerFired(int nQtTimerId);
+
+    QPointer<CWndWidget> m_pWidget;
+    CWnd* m_pParent = nullptr;
+    UINT m_nID = 0;
+    QImage m_surface;
+    bool m_bNeedPaint = true;
+    bool m_bInPaint = false;
+    std::map<UINT_PTR, int> m_timers; // program id -> Qt timer id
+};
+
+// The window's own device context for the lifetime of the object.
+class CClientDC : public CDC {
+public:
+    explicit CClientDC(CWnd* pWnd) { AttachWindow(pWnd); }
+};
+
+// The context OnPaint draws with; the same surface as CClientDC.
+class CPaintDC : public CClientDC {
+public:
+    explicit CPaintDC(CWnd* pWnd) : CClientDC(pWnd) {}
+};

@@ -28,6 +28,16 @@ bool EqualNoCaseAZ(const QString& a, const QString& b)
 
 CListBox::CListBox() = default;
 
+QListWidget* CListBox::List() const
+{
+    return static_cast<QListWidget*>(m_pList.data());
+}
+
+QWidget* CListBox::GetSafeHwnd() const
+{
+    return List();
+}
+
 CListBox::~CListBox()
 {
     DestroyWindow();
@@ -39,25 +49,26 @@ BOOL CListBox::Create(DWORD dwStyle, const CRect& rect, CWnd* pParent, UINT nID)
         return FALSE;
     m_nID = nID;
     m_dwStyle = dwStyle;
-    m_pList = new QListWidget(pParent->GetSafeHwnd());
-    m_pList->setObjectName(QStringLiteral("listbox%1").arg(nID));
-    m_pList->setFrameShape((dwStyle & LBS_BORDER) ? QFrame::Box : QFrame::NoFrame);
-    m_pList->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_pList->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_pList->setUniformItemSizes(true);
+    QListWidget* pList = new QListWidget(pParent->GetSafeHwnd());
+    m_pList = pList;
+    pList->setObjectName(QStringLiteral("listbox%1").arg(nID));
+    pList->setFrameShape((dwStyle & LBS_BORDER) ? QFrame::Box : QFrame::NoFrame);
+    pList->setSelectionMode(QAbstractItemView::SingleSelection);
+    pList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    pList->setUniformItemSizes(true);
     if (dwStyle & LBS_MULTICOLUMN) {
         // Items run down a column and on into the next; the list scrolls sideways.
-        m_pList->setFlow(QListView::TopToBottom);
-        m_pList->setWrapping(true);
-        m_pList->setResizeMode(QListView::Adjust);
-        m_pList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        pList->setFlow(QListView::TopToBottom);
+        pList->setWrapping(true);
+        pList->setResizeMode(QListView::Adjust);
+        pList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     }
-    m_pList->setHorizontalScrollBarPolicy((dwStyle & LBS_HSCROLL) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    pList->setHorizontalScrollBarPolicy((dwStyle & LBS_HSCROLL) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(12);
-    m_pList->setFont(font);
+    pList->setFont(font);
     MoveWindow(rect);
-    m_pList->setVisible((dwStyle & LBS_VISIBLE) != 0);
+    pList->setVisible((dwStyle & LBS_VISIBLE) != 0);
     return TRUE;
 }
 
@@ -71,45 +82,45 @@ BOOL CListBox::DestroyWindow()
 
 int CListBox::GetCount() const
 {
-    return m_pList ? m_pList->count() : 0;
+    return m_pList ? List()->count() : 0;
 }
 
 int CListBox::InsertString(int nIndex, const QString& str)
 {
-    if (!m_pList || nIndex > m_pList->count())
+    if (!m_pList || nIndex > List()->count())
         return LB_ERR;
     if (nIndex < 0)
-        nIndex = m_pList->count();
-    m_pList->insertItem(nIndex, str);
+        nIndex = List()->count();
+    List()->insertItem(nIndex, str);
     return nIndex;
 }
 
 int CListBox::DeleteString(int nIndex)
 {
-    if (!m_pList || nIndex < 0 || nIndex >= m_pList->count())
+    if (!m_pList || nIndex < 0 || nIndex >= List()->count())
         return LB_ERR;
-    delete m_pList->takeItem(nIndex);
-    return m_pList->count();
+    delete List()->takeItem(nIndex);
+    return List()->count();
 }
 
 void CListBox::ResetContent()
 {
     if (m_pList)
-        m_pList->clear();
+        List()->clear();
 }
 
 QString CListBox::GetText(int nIndex) const
 {
-    if (!m_pList || nIndex < 0 || nIndex >= m_pList->count())
+    if (!m_pList || nIndex < 0 || nIndex >= List()->count())
         return QString();
-    return m_pList->item(nIndex)->text();
+    return List()->item(nIndex)->text();
 }
 
 int CListBox::FindStringExact(int nStartAfter, const QString& str) const
 {
     const int nCount = GetCount();
     for (int i = std::max(nStartAfter + 1, 0); i < nCount; ++i) {
-        if (EqualNoCaseAZ(m_pList->item(i)->text(), str))
+        if (EqualNoCaseAZ(List()->item(i)->text(), str))
             return i;
     }
     return LB_ERR;
@@ -120,12 +131,12 @@ void CListBox::SetColumnWidth(int cx)
     m_nColumnWidth = cx;
     if (!m_pList || cx <= 0)
         return;
-    const int nRow = QFontMetrics(m_pList->font()).height() + 1;
-    m_pList->setGridSize(QSize(cx, nRow));
+    const int nRow = QFontMetrics(List()->font()).height() + 1;
+    List()->setGridSize(QSize(cx, nRow));
 }
 
 void CListBox::MoveWindow(const CRect& rect)
 {
     if (m_pList)
-        m_pList->setGeometry(rect.left, rect.top, rect.Width(), rect.Height());
+        List()->setGeometry(rect.left, rect.top, rect.Width(), rect.Height());
 }

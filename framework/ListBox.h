@@ -8,6 +8,7 @@
 
 class CWnd;
 class QListWidget;
+class QWidget;
 
 // Styles understood by CListBox::Create.
 constexpr DWORD LBS_VISIBLE = 0x10000000;
@@ -28,7 +29,7 @@ public:
     // rect is in the parent's client coordinates. Fails when the list exists or the parent does not.
     BOOL Create(DWORD dwStyle, const CRect& rect, CWnd* pParent, UINT nID);
     BOOL DestroyWindow();
-    QListWidget* GetSafeHwnd() const { return m_pList.data(); }
+    QWidget* GetSafeHwnd() const;
     UINT GetDlgCtrlID() const { return m_nID; }
 
     int GetCount() const;
@@ -45,7 +46,8 @@ public:
     void MoveWindow(const CRect& rect);
 
 private:
-    QPointer<QListWidget> m_pList;
+    QListWidget* List() const;
+    QPointer<QObject> m_pList; // cleared when Qt deletes the list with its parent
     UINT m_nID = 0;
     DWORD m_dwStyle = 0;
     int m_nColumnWidth = 0;

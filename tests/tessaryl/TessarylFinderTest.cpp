@@ -1,0 +1,164 @@
+// Tessaryl word finder: what the search finds, pruning against the full walk, the thread handshakes.
+#include <QFile>
+#include <QSet>
+
+#include "tests/tessaryl/TessarylTestSupport.h"
+
+namespace {
+struct SearchResult {
+    std::vector<QString> aOrder; // words in the order found
+    QStringList astrWords;       // the list, sorted
+    std::vector<CPathBlock> aPaths;
+    long long nPaths = 0;
+};
+
+SearchResult Search(CTessarylFinder& finder, BOOL bPrune, BOOL bMemo)
+{
+    SearchResult result;
+    finder.ClearWordList();
+    finder.m_bPrune = bPrune;
+    finder.m_bMemo = bMemo;
+    finder.m_ePause = CTessarylFinder::PauseNone;
+    finder.m_pFoundLog = &result.aOrder;
+    finder.RunWordSearch();
+    finder.m_pFoundLog = nullptr;
+    finder.GetHints(result.astrWords, result.aPaths);
+    result.nPaths = finder.m_nPathsVisited;
+    return result;
+}
+
+// The system word list, as a mid-sized dictionary.
+std::vector<std::string> SystemWords(size_t nMax)
+{
+    QFile file(QStringLiteral("/usr/share/dict/american-english"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    std::vector<std::string> aWords = FilterWordList(file.readAll());
+    if (aWords.size() > nMax) {
+        // An even sample keeps every initial letter.
+        std::vector<std::string> aSample;
+        for (size_t i = 0; i < aWords.size(); i += aWords.size() / nMax + 1)
+            aSample.push_back(aWords[i]);
+        aWords.swap(aSample);
+    }
+    return aWords;
+}
+
+void SetFinderBoard(CTessarylFinder& finder, const std::vector<QString>& astrCells)
+{
+    for (int i = 0; i < TESS_CELLS; ++i)
+        finder.m_astrFinderCells[i] = astrCells[i];
+}
+} // namespace
+
+TEST(TessarylFinder, FindsEachWordOnceWithTheFirstPath)
+{
+    auto pDictionary = MakeDictionary({"cat", "cats", "act", "tac", "tax", "scat", "abcdefghi", "abcdefgh"}, 2);
+    CTessarylFinder finder;
+    finder.SetDictionary(pDictionary.get());
+    // Top face: C A T in row 0, A in cell 3, S in cell 6; the left face spells ABCDEFGHI.
+    std::vector<QString> a(27, QStringLiteral("X"));
+    a[0] = "C", a[1] = "A", a[2] = "T", a[3] = "A", a[6] = "S";
+    const char* pszLong = "ABCDEFGHI";
+    const int anLong[] = {9, 12, 15, 16, 13, 10, 11, 14, 17};
+    for (int i = 0; i < 9; ++i)
+        a[anLong[i]] = QString(QChar(pszLong[i]));
+    SetFinderBoard(finder, a);
+    const SearchResult r = Search(finder, TRUE, TRUE);
+
+    // ACT, CATS and SCAT have no chain of touching cells; nine cells are more than any pass walks.
+    EXPECT_EQ(r.astrWords, (QStringList{"ABCDEFGH", "CAT", "TAC", "TAX"}));
+    auto path = [&r](const char* pszWord) {
+        std::vector<int> an;
+        for (int n : r.aPaths[r.astrWords.indexOf(pszWord)]) {
+            if (n < 0)
+                break;
+            an.push_back(n);
+        }
+        return an;
+    };
+    EXPECT_EQ(path("CAT"), (std::vector<int>{0, 1, 2}));
+    // TAX can end in cell 4 or 5; cell 1 lists 4 first.
+    EXPECT_EQ(path("TAX"), (std::vector<int>{2, 1, 4}));
+    EXPECT_EQ(path("ABCDEFGH"), (std::vector<int>{9, 12, 15, 16, 13, 10, 11, 14}));
+    // Short words come first.
+    EXPECT_EQ(r.aOrder, (std::vector<QString>{"CAT", "TAC", "TAX", "ABCDEFGH"}));
+}
+
+TEST(TessarylFinder, PrunedSearchFindsWhatTheFullWalkFinds)
+{
+    const std::vector<std::string> aWords = SystemWords(20000);
+    if (aWords.empty())
+        GTEST_SKIP() << "no system word list";
+    auto pDictionary = MakeDictionary(aWords, 128);
+    // A personal word whose letters begin no main-dictionary word must not be pruned away.
+    pDictionary->AddPersonalWord(QStringLiteral("xquzv"));
+
+    CTessarylWnd wnd; // for its board generation only
+    wnd.SetDictionary(pDictionary.get());
+    for (unsigned nSeed : {5u, 77u}) {
+        srand(nSeed);
+        wnd.GenerateBoard();
+        CTessarylFinder finder;
+        finder.SetDictionary(pDictionary.get());
+        std::vector<QString> a(std::begin(wnd.m_astrCells), std::end(wnd.m_astrCells));
+        if (nSeed == 77u) {
+            a[22] = "X", a[23] = "QU", a[26] = "Z", a[25] = "V";
+        }
+        SetFinderBoard(finder, a);
+        const SearchResult full = Search(finder, FALSE, FALSE);
+        const SearchResult pruned = Search(finder, TRUE, TRUE);
+        const SearchResult prunedOnly = Search(finder, TRUE, FALSE);
+        EXPECT_GT(full.aOrder.size(), 10u) << "seed " << nSeed;
+        EXPECT_EQ(pruned.aOrder, full.aOrder) << "seed " << nSeed;
+        EXPECT_EQ(pruned.astrWords, full.astrWords);
+        EXPECT_TRUE(pruned.aPaths == full.aPaths);
+        EXPECT_EQ(prunedOnly.aOrder, full.aOrder);
+        EXPECT_LT(pruned.nPaths * 20, full.nPaths) << "pruning walks a small fraction of the paths";
+        if (nSeed == 77u)
+            EXPECT_TRUE(pruned.astrWords.contains(QStringLiteral("XQUZV")));
+    }
+}
+
+TEST(TessarylFinder, ThreadHandshakes)
+{
+    auto pDictionary = MakeDictionary(SystemWords(5000), 64);
+    auto pOther = MakeDictionary({"cat", "dog"}, 2);
+    CTessarylWnd wnd;
+    wnd.SetDictionary(pDictionary.get());
+    wnd.m_finder.m_ePause = CTessarylFinder::PauseSleep; // slow enough to catch in every state
+    srand(9);
+    wnd.NewGame();
+    EXPECT_TRUE(wnd.m_finder.IsWorkerRunning());
+    wnd.PauseWorker();
+    EXPECT_FALSE(wnd.m_finder.IsWorkerRunning());
+    EXPECT_TRUE(wnd.IsWorkerRunning()) << "paused, not ended";
+    const int nWhilePaused = wnd.m_finder.GetHintCount();
+    QThread::msleep(30);
+    EXPECT_EQ(wnd.m_finder.GetHintCount(), nWhilePaused) << "a paused search finds nothing";
+    wnd.ResumeWorker();
+    EXPECT_TRUE(wnd.m_finder.IsWorkerRunning());
+
+    // Swapping the dictionary waits for the thread (which then soon ends: nothing begins a word).
+    wnd.SetDictionary(pOther.get());
+    EXPECT_EQ(wnd.m_finder.GetDictionary(), pOther.get());
+
+    // Stopping a paused thread ends it; resuming afterwards does not wait for it.
+    wnd.PauseWorker();
+    wnd.StopWorker();
+    EXPECT_FALSE(wnd.IsWorkerRunning());
+    wnd.ResumeWorker();
+    wnd.PauseWorker();
+    EXPECT_FALSE(wnd.IsWorkerRunning());
+
+    // With the pause gone the search ends by itself.
+    wnd.m_finder.m_ePause = CTessarylFinder::PauseNone;
+    wnd.SetDictionary(pDictionary.get());
+    wnd.NewGame();
+    for (int i = 0; i < 20000 && wnd.IsWorkerRunning(); ++i)
+        QThread::msleep(1);
+    EXPECT_FALSE(wnd.IsWorkerRunning());
+    EXPECT_GT(wnd.m_finder.GetHintCount(), 0);
+    wnd.ResumeWorker(); // nothing to resume: returns
+    wnd.StopWorker();
+}

@@ -1,0 +1,112 @@
+// Helpers for the Tessaryl tests: small dictionaries built in the test, a real game window
+// on the offscreen platform, known boards and taps on cells.
+#pragma once
+#include <QFile>
+#include <QImage>
+#include <QThread>
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "dictionary/Dictionary.h"
+#include "dictionary/DictionaryWriter.h"
+#include "games/tessaryl/TessarylWnd.h"
+#include "tests/support/TestEnv.h"
+
+// A dictionary of the given words (any order, any case), written with the shipped writer.
+inline std::unique_ptr<CDictionary> MakeDictionary(std::vector<std::string> aWords, int nBlocks = 8)
+{
+    static int s_nFile = 0;
+    for (std::string& str : aWords)
+        std::transform(str.begin(), str.end(), str.begin(), [](unsigned char ch) { return char(std::tolower(ch)); });
+    std::sort(aWords.begin(), aWords.end());
+    aWords.erase(std::unique(aWords.begin(), aWords.end()), aWords.end());
+    const QString strPath = TestRootFolder() + QStringLiteral("tess%1.dct").arg(++s_nFile);
+    QFile file(strPath);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(BuildDictionaryImage(aWords, nBlocks));
+    file.close();
+    auto pDictionary = std::make_unique<CDictionary>();
+    EXPECT_TRUE(pDictionary->LoadDictionary(strPath));
+    return pDictionary;
+}
+
+// The shipped comprehensive dictionary, when the build has made it.
+inline std::unique_ptr<CDictionary> LoadShippedDictionary()
+{
+    auto pDictionary = std::make_unique<CDictionary>();
+    if (!pDictionary->LoadDictionary(QStringLiteral(QX_BIN_DIR "/data/English Comprehensive07.dct")))
+        return nullptr;
+    return pDictionary;
+}
+
+// A Tessaryl window as the shell makes it: 240 by 268, cube rectangle 15,5,225,195, painted once.
+class CTessarylFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_wnd.m_rcCube = CRect(15, 5, 225, 195);
+        ASSERT_TRUE(m_wnd.Create(static_cast<QWidget*>(nullptr), 1201, CRect(0, 0, 240, 268), TRUE));
+        m_wnd.SetButtonBitmaps(133, 134, 132);
+        m_wnd.SetDigitsBitmap(160);
+        m_wnd.SetCubeColor(RGB(0, 0, 192));
+        m_wnd.UpdateWindow();
+    }
+    void TearDown() override { m_wnd.StopWorker(); }
+
+    // Lays out a board without starting a game: the letters, the finder's copy, a running game.
+    void SetBoard(const std::vector<QString>& astrCells)
+    {
+        m_wnd.StopWorker();
+        for (int i = 0; i < TESS_CELLS; ++i) {
+            m_wnd.m_astrCells[i] = i < int(astrCells.size()) ? astrCells[i] : QStringLiteral("X");
+            m_wnd.m_finder.m_astrFinderCells[i] = m_wnd.m_astrCells[i];
+        }
+        m_wnd.m_nSelCount = 0;
+        m_wnd.m_nScore = 0;
+        m_wnd.m_bGameRunning = TRUE;
+        m_wnd.Invalidate();
+        m_wnd.UpdateWindow();
+    }
+
+    CPoint CellCentre(int nCell) const
+    {
+        int x = 0, y = 0;
+        for (const CPoint& pt : m_wnd.m_aptCell[nCell]) {
+            x += pt.x;
+            y += pt.y;
+        }
+        return CPoint(x / 4, y / 4);
+    }
+    void TapCell(int nCell) { m_wnd.OnLButtonDown(MK_LBUTTON, CellCentre(nCell)); }
+    void TapCells(std::initializer_list<int> anCells)
+    {
+        for (int n : anCells)
+            TapCell(n);
+    }
+    void TapSubmit() { m_wnd.OnLButtonDown(MK_LBUTTON, CPoint(5, 268 - 50)); }
+    void TapBack() { m_wnd.OnLButtonDown(MK_LBUTTON, CPoint(5, 268 - 30)); }
+    void TapHint() { m_wnd.OnLButtonDown(MK_LBUTTON, CPoint(5, 268 - 10)); }
+
+    // Waits for the finder to finish its three passes.
+    void WaitForFinder()
+    {
+        for (int i = 0; i < 20000 && m_wnd.IsWorkerRunning(); ++i)
+            QThread::msleep(1);
+        ASSERT_FALSE(m_wnd.IsWorkerRunning());
+    }
+
+    // The window's surface in logical pixels.
+    QImage Surface() const
+    {
+        const QImage& img = m_wnd.GetSurface();
+        return img.scaled(img.size() / img.devicePixelRatio()).convertToFormat(QImage::Format_RGB32);
+    }
+
+    std::vector<int> Selection() const { return std::vector<int>(m_wnd.m_anSelection, m_wnd.m_anSelection + m_wnd.m_nSelCount); }
+
+    CTessarylWnd m_wnd;
+};

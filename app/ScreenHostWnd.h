@@ -1,0 +1,71 @@
+// CScreenHostWnd: owns the four screens, shows one at a time and carries out the menu commands.
+#pragma once
+#include <QString>
+#include <functional>
+
+#include "app/MainScreenWnd.h"
+#include "games/cascadio/CascadioWnd.h"
+#include "games/spanwright/SpanwrightWnd.h"
+#include "games/tessaryl/TessarylWnd.h"
+
+class CQuillotrixApp;
+
+// Command numbers of the menu and the tool bar.
+constexpr UINT ID_FILE_NEWGAME = 32776;
+constexpr UINT ID_FILE_SAVEGAME = 32777;
+constexpr UINT ID_FILE_OPENGAME = 32778;
+constexpr UINT ID_FILE_QUITGAME = 32791;
+constexpr UINT ID_FILE_EXIT = 32774;
+constexpr UINT ID_GAME_MAINSCREEN = 32790;
+constexpr UINT ID_GAME_TESSARYL = 32784;
+constexpr UINT ID_GAME_SPANWRIGHT = 32785;
+constexpr UINT ID_GAME_CASCADIO = 32788;
+constexpr UINT ID_APP_ABOUT = 57664;
+constexpr UINT ID_APP_EXIT = 57665;
+constexpr UINT ID_TOOLS_PREFERENCES = 32786;
+constexpr UINT ID_TOOLS_RESETHIGHSCORES = 32792;
+
+// Child ids.
+constexpr UINT AFX_IDW_PANE_FIRST = 59648;
+constexpr UINT IDC_MAINSCREEN = 1200;
+constexpr UINT IDC_TESSARYL = 1201;
+constexpr UINT IDC_SPANWRIGHT = 1202;
+constexpr UINT IDC_CASCADIO = 1203;
+
+class CScreenHostWnd : public CWnd {
+public:
+    explicit CScreenHostWnd(CQuillotrixApp* pApp);
+    ~CScreenHostWnd() override;
+
+    // FALSE for commands the host does not handle (the frame or the application then may).
+    BOOL OnCommand(UINT nID);
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+    // "file:Quillotrix.htm#..." for the first visible screen.
+    QString GetHelpCommandLine() const;
+    // Shows the screen unless it is shown already, hiding the other three.
+    void ShowScreen(CWnd* pScreen);
+
+    // How Exit asks the frame to close (queued, as a posted close request).
+    std::function<void()> m_fnPostClose;
+
+    // The four screens, in this order: destroyed in reverse.
+    CMainScreenWnd m_wndMainScreen;
+    CTessarylWnd m_wndTessaryl;
+    CSpanwrightWnd m_wndSpanwright;
+    CCascadioWnd m_wndCascadio;
+
+protected:
+    int OnCreate() override;
+    void OnPaint() override;
+
+private:
+    void OnNewGame();
+    void OnQuitGame();
+    void OnExit();
+    void OnResetHighScores();
+    void HandDictionaryToGames();
+
+    BOOL m_bDictionaryErrorShown = FALSE;
+    CQuillotrixApp* m_pApp;
+};

@@ -1,0 +1,21 @@
+// quillotrix: opens the program's window at a zoom that suits the screen and runs it.
+#include <QApplication>
+
+#include "app/QuillotrixApp.h"
+#include "framework/Zoom.h"
+
+int main(int argc, char** argv)
+{
+    const int nZoom = StartupZoom(argc, argv);
+    if (nZoom > 0)
+        qputenv("QT_SCALE_FACTOR", QByteArray::number(nZoom));
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quillotrix"));
+    QApplication::setOrganizationName(QStringLiteral("Brasswinkle"));
+
+    CQuillotrixApp theApp;
+    theApp.InitInstance();
+    const int nResult = QApplication::exec();
+    theApp.ExitInstance();
+    return nResult;
+}

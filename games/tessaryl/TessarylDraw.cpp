@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "games/tessaryl/TessarylSettings.h"
+#include "app/AppSettings.h"
 #include "graphics/Picture.h"
 
 void CTessarylWnd::SetCubeColor(COLORREF cr)
@@ -20,6 +20,16 @@ void CTessarylWnd::SetBackground(CPicture* pPicture)
 {
     m_pBackground = pPicture;
     Invalidate(FALSE);
+}
+
+COLORREF CTessarylWnd::NormalColor() const
+{
+    return m_pApp ? m_pApp->m_crFontNormalColor : RGB(0, 0, 0);
+}
+
+COLORREF CTessarylWnd::SelectedColor() const
+{
+    return m_pApp ? m_pApp->m_crFontSelectedColor : RGB(255, 255, 255);
 }
 
 void CTessarylWnd::ComputeGeometry()
@@ -148,7 +158,7 @@ void CTessarylWnd::DrawCell(int nCell, CDC* pDC, BOOL bForceNormal)
     CFont* pOldFont = pDC->SelectObject(&m_fontLetters);
     pDC->SetBkMode(TRANSPARENT);
     const BOOL bSelected = !bForceNormal && IsSelected(nCell);
-    pDC->SetTextColor(bSelected ? FontSelectedColor(m_pApp) : FontNormalColor(m_pApp));
+    pDC->SetTextColor(bSelected ? SelectedColor() : NormalColor());
     CRect rcText = m_arcCellText[nCell];
     pDC->DrawText(m_astrCells[nCell], &rcText, DT_CENTER | DT_VCENTER);
     pDC->SelectObject(pOldFont);

@@ -6,7 +6,7 @@
 #include "dictionary/Dictionary.h"
 #include "framework/MessageBox.h"
 #include "games/WordScore.h"
-#include "games/tessaryl/TessarylSettings.h"
+#include "app/AppSettings.h"
 
 void CTessarylWnd::OnLButtonDown(UINT /*nFlags*/, CPoint point)
 {
@@ -122,8 +122,8 @@ void CTessarylWnd::SubmitWord()
         return;
     }
     m_nScore += WordScore(m_strWord);
-    if (m_nScore > CubeHiScore(m_pApp)) // equalling the high score does not replace it
-        SetCubeHiScore(m_pApp, m_nScore);
+    if (m_pApp && m_nScore > m_pApp->m_nCubeHiScore) // equalling it does not replace it
+        m_pApp->m_nCubeHiScore = m_nScore;
     DrawScore();
     ClearSelection();
     m_nHintLen = 0;
@@ -134,7 +134,7 @@ BOOL CTessarylWnd::CheckWord(const QString& strWord)
 {
     if (m_pDictionary == nullptr || m_pDictionary->Contains(strWord))
         return TRUE;
-    if (VerifyIncorrect(m_pApp)) {
+    if (m_pApp && m_pApp->m_bVerifyIncorrect) {
         const QString strText = QStringLiteral("'%1' not found in dictionary.  Add it?").arg(strWord);
         if (QxMessageBox(strText, QStringLiteral("Unknown word"), MB_YESNO | MB_ICONQUESTION) != IDYES)
             return FALSE;

@@ -3,12 +3,12 @@
 
 #include "dictionary/Dictionary.h"
 #include "framework/MessageBox.h"
-#include "games/tessaryl/TessarylSettings.h"
+#include "app/AppSettings.h"
 #include "graphics/BitmapResource.h"
 
 CTessarylWnd::CTessarylWnd()
 {
-    m_pApp = TessarylSettings();
+    m_pApp = GetAppSettings();
 }
 
 CTessarylWnd::~CTessarylWnd()

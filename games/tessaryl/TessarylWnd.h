@@ -97,6 +97,8 @@ protected:
     void OnDestroy() override;
 
 private:
+    COLORREF NormalColor() const;
+    COLORREF SelectedColor() const;
     void ComputeGeometry();
     void CreateUsedWordList();
     void DrawBackground(CDC* pDC);

@@ -1,5 +1,4 @@
 // Tessaryl play: the chain rules, submitting, scoring, the used-word list and the high score.
-#include "games/tessaryl/TessarylSettings.h"
 #include "tests/support/ScriptedMessageBox.h"
 #include "tests/tessaryl/TessarylTestSupport.h"
 
@@ -29,7 +28,8 @@ protected:
         m_pDictionary = MakeDictionary({"abs", "absolute", "house", "quiz", "use"}, 2);
         m_wnd.SetDictionary(m_pDictionary.get());
         SetBoard(KnownBoard());
-        SetCubeHiScore(m_wnd.m_pApp, 0);
+        m_settings.m_nCubeHiScore = 0;
+        m_settings.m_bVerifyIncorrect = FALSE;
     }
     std::unique_ptr<CDictionary> m_pDictionary;
     CScriptedMessageBox m_boxes;
@@ -70,18 +70,18 @@ TEST_F(TessarylPlay, ChainRules)
 
 TEST_F(TessarylPlay, ScoresListAndHighScore)
 {
-    SetCubeHiScore(m_wnd.m_pApp, 300);
+    m_settings.m_nCubeHiScore = 300;
     TapCells({0, 1, 2}); // ABS
     TapSubmit();
     EXPECT_TRUE(m_boxes.boxes.empty());
     EXPECT_EQ(m_wnd.m_nScore, 225);
-    EXPECT_EQ(CubeHiScore(m_wnd.m_pApp), 300);
+    EXPECT_EQ(m_settings.m_nCubeHiScore, 300);
     EXPECT_TRUE(Selection().empty());
 
     TapCells({18, 19, 20}); // QU-I-Z: four characters from three cells
     TapSubmit();
     EXPECT_EQ(m_wnd.m_nScore, 525);
-    EXPECT_EQ(CubeHiScore(m_wnd.m_pApp), 525) << "raised the moment it is exceeded";
+    EXPECT_EQ(m_settings.m_nCubeHiScore, 525) << "raised the moment it is exceeded";
 
     TapCells({9, 12, 15, 16, 13});
     TapSubmit();
@@ -89,7 +89,7 @@ TEST_F(TessarylPlay, ScoresListAndHighScore)
     TapCells({0, 1, 2, 5, 8, 7, 4, 3});
     TapSubmit();
     EXPECT_EQ(m_wnd.m_nScore, 2225);
-    EXPECT_EQ(CubeHiScore(m_wnd.m_pApp), 2225);
+    EXPECT_EQ(m_settings.m_nCubeHiScore, 2225);
     EXPECT_TRUE(m_boxes.boxes.empty());
 
     // Newest on top, first character kept, the rest lower case.
@@ -102,15 +102,15 @@ TEST_F(TessarylPlay, ScoresListAndHighScore)
 
 TEST_F(TessarylPlay, HighScoreNotReplacedWhenEqualled)
 {
-    SetCubeHiScore(m_wnd.m_pApp, 225);
+    m_settings.m_nCubeHiScore = 225;
     m_wnd.m_nScore = 0;
     TapCells({0, 1, 2});
     TapSubmit();
     EXPECT_EQ(m_wnd.m_nScore, 225);
-    EXPECT_EQ(CubeHiScore(m_wnd.m_pApp), 225);
+    EXPECT_EQ(m_settings.m_nCubeHiScore, 225);
     TapCells({15, 16, 13}); // USE
     TapSubmit();
-    EXPECT_EQ(CubeHiScore(m_wnd.m_pApp), 450);
+    EXPECT_EQ(m_settings.m_nCubeHiScore, 450);
 }
 
 TEST_F(TessarylPlay, SubmissionMessages)
@@ -133,7 +133,7 @@ TEST_F(TessarylPlay, SubmissionMessages)
     m_wnd.ClearSelection();
 
     // Not a word, word check off.
-    SetVerifyIncorrect(m_wnd.m_pApp, FALSE);
+    m_settings.m_bVerifyIncorrect = FALSE;
     TapCells({9, 12, 15}); // HOU
     TapSubmit();
     EXPECT_EQ(m_boxes.LastText(), QStringLiteral("'HOU' is not a valid word."));
@@ -143,7 +143,7 @@ TEST_F(TessarylPlay, SubmissionMessages)
 
 TEST_F(TessarylPlay, AddWordQuestion)
 {
-    SetVerifyIncorrect(m_wnd.m_pApp, TRUE);
+    m_settings.m_bVerifyIncorrect = TRUE;
     m_boxes.Answer(IDNO);
     TapCells({9, 12, 15}); // HOU
     TapSubmit();
@@ -161,5 +161,5 @@ TEST_F(TessarylPlay, AddWordQuestion)
     EXPECT_EQ(m_wnd.m_nScore, 225);
     EXPECT_TRUE(m_pDictionary->Contains(QStringLiteral("hou")));
     EXPECT_EQ(m_wnd.m_wndUsedWords.GetText(0), QStringLiteral("Hou"));
-    SetVerifyIncorrect(m_wnd.m_pApp, FALSE);
+    m_settings.m_bVerifyIncorrect = FALSE;
 }

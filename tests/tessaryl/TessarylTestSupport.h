@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/AppSettings.h"
 #include "dictionary/Dictionary.h"
 #include "dictionary/DictionaryWriter.h"
 #include "games/tessaryl/TessarylWnd.h"
@@ -108,5 +109,6 @@ protected:
 
     std::vector<int> Selection() const { return std::vector<int>(m_wnd.m_anSelection, m_wnd.m_anSelection + m_wnd.m_nSelCount); }
 
+    AppSettings m_settings; // made first: the window takes the record at construction
     CTessarylWnd m_wnd;
 };

@@ -33,10 +33,10 @@ class TessarylBoard : public CTessarylFixture {};
 TEST_F(TessarylBoard, GeneratedBoardsAreFullWithoutALoneQ)
 {
     // Words with a q that no u follows must still not leave a lone Q.
-    auto pDictionary = MakeDictionary({"qat", "iraqi", "qintar", "queen", "quiz", "equal", "cat", "tree", "house",
+    CDictionary* pDictionary = Keep(MakeDictionary({"qat", "iraqi", "qintar", "queen", "quiz", "equal", "cat", "tree", "house",
                                        "absolute", "zebra", "yak", "lamb", "dog", "river", "mountain"},
-                                      4);
-    m_wnd.SetDictionary(pDictionary.get());
+                                      4));
+    m_wnd.SetDictionary(pDictionary);
     for (unsigned nSeed = 1; nSeed <= 200; ++nSeed) {
         srand(nSeed);
         m_wnd.GenerateBoard();
@@ -52,8 +52,8 @@ TEST_F(TessarylBoard, GeneratedBoardsAreFullWithoutALoneQ)
 
 TEST_F(TessarylBoard, SameSeedSameBoard)
 {
-    auto pDictionary = MakeDictionary({"alpha", "bravo", "charlie", "delta", "echo", "foxtrot", "golf", "hotel"}, 4);
-    m_wnd.SetDictionary(pDictionary.get());
+    CDictionary* pDictionary = Keep(MakeDictionary({"alpha", "bravo", "charlie", "delta", "echo", "foxtrot", "golf", "hotel"}, 4));
+    m_wnd.SetDictionary(pDictionary);
     srand(42);
     m_wnd.GenerateBoard();
     QStringList first(std::begin(m_wnd.m_astrCells), std::end(m_wnd.m_astrCells));
@@ -65,8 +65,8 @@ TEST_F(TessarylBoard, SameSeedSameBoard)
 TEST_F(TessarylBoard, PlacedWordIsASnakeThroughTouchingCells)
 {
     // One long word on an empty board: its letters lie on a chain of touching cells.
-    auto pDictionary = MakeDictionary({"abcdefghijklmnoprstvwxyz"}, 1);
-    m_wnd.SetDictionary(pDictionary.get());
+    CDictionary* pDictionary = Keep(MakeDictionary({"abcdefghijklmnoprstvwxyz"}, 1));
+    m_wnd.SetDictionary(pDictionary);
     for (unsigned nSeed = 1; nSeed < 20; ++nSeed) {
         for (QString& str : m_wnd.m_astrCells)
             str.clear();
@@ -106,8 +106,8 @@ TEST_F(TessarylBoard, GenerationEndsWithADictionaryYieldingNoWord)
 TEST_F(TessarylBoard, NewGameAndQuit)
 {
     CScriptedMessageBox boxes;
-    auto pDictionary = MakeDictionary({"cat", "dog", "bird", "fish", "horse", "mouse", "tiger", "lion"}, 4);
-    m_wnd.SetDictionary(pDictionary.get());
+    CDictionary* pDictionary = Keep(MakeDictionary({"cat", "dog", "bird", "fish", "horse", "mouse", "tiger", "lion"}, 4));
+    m_wnd.SetDictionary(pDictionary);
     m_wnd.QuitGame(); // nothing running: no question
     EXPECT_TRUE(boxes.boxes.empty());
 

@@ -79,8 +79,8 @@ TEST_F(TessarylHint, TapOnACellAbandonsTheHint)
 
 TEST_F(TessarylHint, NoHintsYetWhileTheSearchRuns)
 {
-    auto pNoWords = MakeDictionary({"zebra", "yak"}, 2);
-    m_wnd.SetDictionary(pNoWords.get());
+    CDictionary* pNoWords = Keep(MakeDictionary({"zebra", "yak"}, 2));
+    m_wnd.SetDictionary(pNoWords);
     m_wnd.m_finder.m_ePause = CTessarylFinder::PauseSleep; // a search of many seconds
     srand(11);
     m_wnd.NewGame();

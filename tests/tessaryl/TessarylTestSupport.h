@@ -109,6 +109,14 @@ protected:
 
     std::vector<int> Selection() const { return std::vector<int>(m_wnd.m_anSelection, m_wnd.m_anSelection + m_wnd.m_nSelCount); }
 
+    // Keeps a test's dictionary until the window (and its finder thread) has gone.
+    CDictionary* Keep(std::unique_ptr<CDictionary> pDictionary)
+    {
+        m_aDictionaries.push_back(std::move(pDictionary));
+        return m_aDictionaries.back().get();
+    }
+
     AppSettings m_settings; // made first: the window takes the record at construction
+    std::vector<std::unique_ptr<CDictionary>> m_aDictionaries;
     CTessarylWnd m_wnd;
 };

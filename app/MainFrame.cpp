@@ -78,6 +78,7 @@ BOOL CMainFrame::Create()
 
     m_pToolBar = new QToolBar(this);
     m_pToolBar->setMovable(false);
+    m_pToolBar->setIconSize(QSize(16, 16));
     m_pToolBar->setFloatable(false);
     m_pToolBar->toggleViewAction()->setVisible(false);
     setContextMenuPolicy(Qt::NoContextMenu);

@@ -250,8 +250,8 @@ QPainterPath QuestionShape(double cx, double top, double scale)
     const double cy = top + r + 0.2 * scale;
     hook.arcMoveTo(QRectF(cx - r, cy - r, 2 * r, 2 * r), 165);
     hook.arcTo(QRectF(cx - r, cy - r, 2 * r, 2 * r), 165, -225);
-    hook.lineTo(cx + 0.0 * scale, cy + r + 1.2 * scale);
-    hook.lineTo(cx + 0.0 * scale, cy + r + 2.6 * scale);
+    hook.lineTo(cx, cy + r + 1.2 * scale);
+    hook.lineTo(cx, cy + r + 2.6 * scale);
     QPainterPath shape = Stroked(hook, 2.6 * scale, Qt::FlatCap, Qt::RoundJoin);
     QPainterPath dot;
     const double d = 2.7 * scale;
@@ -423,7 +423,7 @@ QImage LeftBank()
              "........................",
              ".........S..............",
              "..S..............s......",
-             "...........s.........  .",
+             "...........s............",
              "......s.................",
              "..............S.........",
              "...s....................",

@@ -82,6 +82,9 @@ BOOL CMainFrame::Create()
     m_pToolBar->setFloatable(false);
     m_pToolBar->toggleViewAction()->setVisible(false);
     setContextMenuPolicy(Qt::NoContextMenu);
+    CBitmap bmpIcon;
+    if (LoadBitmapResource(bmpIcon, 159))
+        setWindowIcon(QIcon(QPixmap::fromImage(bmpIcon.GetImage())));
     CBitmap bmpAbout;
     QIcon icon;
     if (LoadBitmapResource(bmpAbout, 128))

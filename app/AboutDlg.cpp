@@ -69,7 +69,10 @@ void CAboutDlg::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
     if (QWidget* pParent = parentWidget()) {
-        const QPoint centre = pParent->mapToGlobal(pParent->rect().center());
-        move(centre - rect().center());
+        // Whole windows, frames included, as the handheld centred them.
+        const QRect rcParent = pParent->window()->frameGeometry();
+        const QRect rcSelf = frameGeometry();
+        move(rcParent.left() + (rcParent.width() - rcSelf.width()) / 2,
+             rcParent.top() + (rcParent.height() - rcSelf.height()) / 2);
     }
 }

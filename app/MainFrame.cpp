@@ -78,9 +78,13 @@ BOOL CMainFrame::Create()
 
     m_pToolBar = new QToolBar(this);
     m_pToolBar->setMovable(false);
+    m_pToolBar->setIconSize(QSize(16, 16));
     m_pToolBar->setFloatable(false);
     m_pToolBar->toggleViewAction()->setVisible(false);
     setContextMenuPolicy(Qt::NoContextMenu);
+    CBitmap bmpIcon;
+    if (LoadBitmapResource(bmpIcon, 159))
+        setWindowIcon(QIcon(QPixmap::fromImage(bmpIcon.GetImage())));
     CBitmap bmpAbout;
     QIcon icon;
     if (LoadBitmapResource(bmpAbout, 128))

@@ -99,6 +99,7 @@ void CDictionary::UnloadDictionary()
     if (m_file.isOpen())
         m_file.close();
     m_pView = nullptr;
+    m_pOwnedImage.reset();
     m_pWordData = nullptr;
     FreeBlockIndexes();
     m_aBlockHeads.RemoveAll();
@@ -129,12 +130,28 @@ BOOL CDictionary::LoadDictionary(const QString& strPath)
         m_file.close();
         return FALSE;
     }
+    return AttachImage(m_pView, nSize);
+}
+
+BOOL CDictionary::LoadDictionaryFromData(const QByteArray& image)
+{
+    UnloadDictionary();
+    if (image.size() < kHeaderBytes || uint64_t(image.size() - kHeaderBytes) > kMaxDataBytes)
+        return FALSE;
+    m_pOwnedImage.reset(new uchar[size_t(image.size())]);
+    std::memcpy(m_pOwnedImage.get(), image.constData(), size_t(image.size()));
+    return AttachImage(m_pOwnedImage.get(), image.size());
+}
+
+// Takes the block table from the image and checks it; on refusal nothing stays held.
+BOOL CDictionary::AttachImage(const uchar* pImage, qint64 nSize)
+{
     m_dwFileSize = DWORD(nSize);
-    m_pWordData = m_pView + kHeaderBytes;
+    m_pWordData = pImage + kHeaderBytes;
     m_qwDataBytes = uint64_t(nSize - kHeaderBytes);
     m_qwEndBit = m_qwDataBytes * 8;
     for (int i = 0; i < kBlockCount; ++i)
-        m_adwBlockStart[i] = qFromLittleEndian<quint32>(m_pView + 4 * i);
+        m_adwBlockStart[i] = qFromLittleEndian<quint32>(pImage + 4 * i);
 
     if (m_adwBlockStart[0] != 0) {
         UnloadDictionary();
@@ -287,7 +304,8 @@ const CDictionary::BlockIndex& CDictionary::GetBlockIndex(int nBlock) const
         const uint64_t qwAfter = DecodeAt(qwBit, szWord, status);
         if (status == DecodeStatus::Truncated)
             break;
-        if (n % BlockIndex::kStep == 0) {
+        // Only ascending samples: the zero bits padding the last byte decode as empty words.
+        if (n % BlockIndex::kStep == 0 && (pNew->aWords.empty() || pNew->aWords.back() < szWord)) {
             pNew->aPos.push_back(qwBit);
             pNew->aWords.emplace_back(szWord);
         }

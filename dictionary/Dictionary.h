@@ -7,6 +7,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <shared_mutex>
 #include <string>
 #include <vector>
@@ -25,6 +26,8 @@ public:
 
     // Main dictionary. A failed load leaves no dictionary at all.
     BOOL LoadDictionary(const QString& strPath);
+    // The same from a file image held in memory (a copy of exactly its size is kept).
+    BOOL LoadDictionaryFromData(const QByteArray& image);
     void UnloadDictionary();
     BOOL IsLoaded() const { return m_pWordData != nullptr; }
 
@@ -72,6 +75,7 @@ private:
         bool bPrefix = false; // some word other than the end marker begins with the key
     };
 
+    BOOL AttachImage(const uchar* pImage, qint64 nSize);
     uint64_t BlockEnd(int nBlock) const;
     uint64_t Window(uint64_t qwBit) const;
     uint64_t SkipWord(uint64_t qwBit) const;
@@ -98,6 +102,7 @@ private:
     const BYTE* m_pWordData;
     QFile m_file;               // the file held open and mapped while loaded
     uchar* m_pView;
+    std::unique_ptr<uchar[]> m_pOwnedImage; // an image loaded from memory instead of mapped
 
     int m_nBlocks;
     bool m_bHasWords;

@@ -57,7 +57,9 @@ QString FindFileCaseBlind(const QString& strPath)
 bool WriteFileReplacing(const QString& strPath, const QByteArray& data, bool* pbCreated)
 {
     QSaveFile file(FindFileCaseBlind(strPath));
-    const bool bCreated = file.open(QIODevice::WriteOnly);
+    // Unbuffered, so that a short write (disk full, size limit) is seen here: a buffered write
+    // can lose the error at commit and rename a cut-off file over the good one.
+    const bool bCreated = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
     if (pbCreated)
         *pbCreated = bCreated;
     if (!bCreated)

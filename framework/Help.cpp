@@ -2,6 +2,8 @@
 #include "framework/Help.h"
 
 #include <QDesktopServices>
+#include <QDir>
+#include <QStandardPaths>
 
 #include "framework/Files.h"
 
@@ -32,6 +34,15 @@ QUrl HelpUrlFromCommandLine(const QString& strCommandLine)
     return url;
 }
 
+QByteArray HelpRedirectPage(const QUrl& url)
+{
+    const QByteArray target = url.toEncoded().replace('"', "%22").replace('<', "%3C").replace('>', "%3E");
+    return "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\">\n"
+           "<meta http-equiv=\"refresh\" content=\"0; url=" + target + "\">\n"
+           "<title>Quillotrix Help</title></head>\n"
+           "<body><a href=\"" + target + "\">Quillotrix Help</a></body></html>\n";
+}
+
 void StartHelpViewer(const QString& strCommandLine)
 {
     if (Starter()) {
@@ -39,6 +50,15 @@ void StartHelpViewer(const QString& strCommandLine)
         return;
     }
     const QUrl url = HelpUrlFromCommandLine(strCommandLine);
-    if (url.isValid() && !url.isEmpty())
-        QDesktopServices::openUrl(url);
+    if (!url.isValid() || url.isEmpty())
+        return;
+    if (url.hasFragment()) {
+        const QString strFolder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+        const QString strPage = strFolder + QStringLiteral("/help.htm");
+        if (QDir().mkpath(strFolder) && WriteFileReplacing(strPage, HelpRedirectPage(url))) {
+            QDesktopServices::openUrl(QUrl::fromLocalFile(strPage));
+            return;
+        }
+    }
+    QDesktopServices::openUrl(url);
 }

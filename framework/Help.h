@@ -14,3 +14,7 @@ void SetHelpViewerStarter(HelpViewerStarter starter);
 // The file the command line names, found case-blind in the program folder, with its anchor.
 // Empty when the command line names no file.
 QUrl HelpUrlFromCommandLine(const QString& strCommandLine);
+
+// A small page that forwards to the URL, anchor included: desktop openers drop the anchor of a
+// file URL, but not the one a page sends the browser on to.
+QByteArray HelpRedirectPage(const QUrl& url);

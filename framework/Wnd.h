@@ -42,6 +42,8 @@ public:
     void MoveWindow(const CRect& rect, BOOL bRepaint = TRUE);
     // Asks for a full repaint by OnPaint at the next paint; the surface is never erased first.
     void Invalidate(BOOL bErase = TRUE);
+    // OnPaint redraws the whole surface, so a part asks for the same full repaint.
+    void InvalidateRect(const CRect* /*lpRect*/, BOOL bErase = TRUE) { Invalidate(bErase); }
     // Repaints now when a repaint is pending, then shows the surface at once.
     void UpdateWindow();
     void SetFocus();

@@ -225,6 +225,14 @@ TEST(Help, CommandLinesOpenTheProgramFoldersFileAtTheAnchor)
     EXPECT_TRUE(HelpUrlFromCommandLine("file:../etc/passwd#x").isEmpty());
     EXPECT_TRUE(HelpUrlFromCommandLine("").isEmpty());
 
+    // The forwarding page keeps the anchor and cannot be broken out of by odd characters.
+    const QByteArray page = HelpRedirectPage(url);
+    EXPECT_TRUE(page.contains("url=" + url.toEncoded() + "\""));
+    EXPECT_TRUE(url.toEncoded().endsWith("#Tessaryl"));
+    const QByteArray odd = HelpRedirectPage(QUrl::fromLocalFile("/tmp/a\"b<c>.htm"));
+    EXPECT_FALSE(odd.contains("a\"b"));
+    EXPECT_FALSE(odd.contains("<c>"));
+
     QStringList seen;
     SetHelpViewerStarter([&](const QString& s) { seen << s; });
     StartHelpViewer("file:Quillotrix.htm#Cascadio");

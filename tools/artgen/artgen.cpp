@@ -250,8 +250,8 @@ QPainterPath QuestionShape(double cx, double top, double scale)
     const double cy = top + r + 0.2 * scale;
     hook.arcMoveTo(QRectF(cx - r, cy - r, 2 * r, 2 * r), 165);
     hook.arcTo(QRectF(cx - r, cy - r, 2 * r, 2 * r), 165, -225);
-    hook.lineTo(cx + 0.0 * scale, cy + r + 1.2 * scale);
-    hook.lineTo(cx + 0.0 * scale, cy + r + 2.6 * scale);
+    hook.lineTo(cx, cy + r + 1.2 * scale);
+    hook.lineTo(cx, cy + r + 2.6 * scale);
     QPainterPath shape = Stroked(hook, 2.6 * scale, Qt::FlatCap, Qt::RoundJoin);
     QPainterPath dot;
     const double d = 2.7 * scale;
@@ -423,7 +423,7 @@ QImage LeftBank()
              "........................",
              ".........S..............",
              "..S..............s......",
-             "...........s.........  .",
+             "...........s............",
              "......s.................",
              "..............S.........",
              "...s....................",
@@ -712,7 +712,7 @@ QImage AboutPicture()
         };
         const QColor base(128, 128, 192);
         const Face faces[3] = {
-            {L, T - L, F - L, base.lighter(135), "WORD"},
+            {L, T - L, F - L, base.lighter(118), "WORD"},
             {L, F - L, LB - L, base, "PLAY"},
             {F, R - F, FB - F, base.darker(125), "CUBE"},
         };
@@ -745,7 +745,7 @@ QImage AboutPicture()
                     const QPointF dv = (face.v / 2) / std::hypot(face.v.x() / 2, face.v.y() / 2);
                     lt.setMatrix(du.x(), du.y(), 0, dv.x(), dv.y(), 0, centre.x(), centre.y(), 1);
                     if (&face == &faces[0]) // the top face reads best unrotated, squashed
-                        lt.setMatrix(1, 0, 0, 0, 0.62, 0, centre.x(), centre.y(), 1);
+                        lt.setMatrix(0.9, 0, 0, 0, 0.6, 0, centre.x(), centre.y() - 0.5, 1);
                     p.setTransform(lt);
                     p.setPen(QColor(255, 255, 255));
                     const QString letter(QChar::fromLatin1(face.letters[j * 2 + i]));
@@ -757,7 +757,6 @@ QImage AboutPicture()
         p.setPen(QPen(QColor(40, 40, 80), 1.0));
         p.setBrush(Qt::NoBrush);
         p.drawPolygon(QPolygonF({T, R, RB, FB, LB, L}));
-        p.drawLine(F, T - (T - F) * 0.0);
         p.drawLine(L, F);
         p.drawLine(F, R);
         p.drawLine(F, FB);
@@ -1057,8 +1056,8 @@ int main(int argc, char** argv)
     }
 
     SaveBitmap(128, HelpButton());
-    // Red digits: ten cells of 15 pixels (the strip's last two columns stay black).
-    SaveBitmap(131, DigitStrip(15, 18, DigitBox{2, 12, 1, 16, 7, 3}, qRgb(255, 52, 36), qRgb(40, 6, 4)).copy(0, 0, 152, 18));
+    // Red digits: ten cells of 15 pixels, digit d at x = 15 d (the last two columns stay black).
+    SaveBitmap(131, DigitStrip(15, 18, DigitBox{2, 11, 1, 16, 8, 2}, qRgb(255, 52, 36), qRgb(40, 6, 4)).copy(0, 0, 152, 18));
     SaveBitmap(132, BlueButton(Symbol(QuestionShape(8.0, 1.0, 1.0), kYellow)));
     SaveBitmap(133, BlueButton(Symbol(CheckShape(), kGreen)));
     SaveBitmap(134, BlueButton(Symbol(LeftArrowShape(), kYellow)));

@@ -1,0 +1,149 @@
+// The main screen: button geometry, fill and bevel colours, tiling, high-score text and taps.
+#include <QImage>
+#include <QMouseEvent>
+
+#include "app/MainScreenWnd.h"
+#include "tests/app/AppTestSupport.h"
+
+namespace {
+// A main screen alone under a parent that records WM_SHOWGAME.
+class CRecordingParent : public CWnd {
+public:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM) override
+    {
+        if (message == WM_SHOWGAME)
+            shown.push_back(int(wParam));
+        return 0;
+    }
+    std::vector<int> shown;
+};
+
+struct Screen {
+    explicit Screen(AppSettings& settings) : wnd(&settings)
+    {
+        parent.Create(static_cast<QWidget*>(nullptr), 59648, CRect(0, 0, 240, 268), FALSE);
+        wnd.Create(&parent, 1200, CRect(0, 0, 240, 268), TRUE);
+        wnd.UpdateWindow();
+    }
+    COLORREF Pixel(int x, int y)
+    {
+        CClientDC dc(&wnd);
+        return dc.GetPixel(x, y);
+    }
+    CRecordingParent parent;
+    CMainScreenWnd wnd;
+};
+} // namespace
+
+TEST(MainScreen, ButtonsSpanTheRowsOfA268PixelScreen)
+{
+    EXPECT_EQ(CMainScreenWnd::GetButtonRect(1, 268), CRect(15, 18, 219, 71));
+    EXPECT_EQ(CMainScreenWnd::GetButtonRect(2, 268), CRect(15, 89, 219, 142));
+    EXPECT_EQ(CMainScreenWnd::GetButtonRect(3, 268), CRect(15, 160, 219, 213));
+    // Other heights follow the same integer steps.
+    EXPECT_EQ(CMainScreenWnd::GetButtonRect(1, 320), CRect(15, 21, 219, 85));
+}
+
+TEST(MainScreen, HighScoresShowSixDigitsAtLeastAndNeverCut)
+{
+    EXPECT_EQ(CMainScreenWnd::FormatHighScore(0), "High: 000000 ");
+    EXPECT_EQ(CMainScreenWnd::FormatHighScore(1234), "High: 001234 ");
+    EXPECT_EQ(CMainScreenWnd::FormatHighScore(1234567), "High: 1234567 ");
+}
+
+TEST(MainScreen, ButtonsAreFilledAndFramedOneColumnWider)
+{
+    AppSettings settings;
+    settings.m_crCubeColor = RGB(0, 0, 192);
+    Screen s(settings);
+    const COLORREF light = RGB(32, 32, 224), dark = RGB(0, 0, 160), fill = RGB(0, 0, 192);
+    for (int i = 1; i <= 3; ++i) {
+        const CRect rc = CMainScreenWnd::GetButtonRect(i, 268);
+        SCOPED_TRACE(i);
+        EXPECT_EQ(s.Pixel(120, rc.top), light);          // top edge
+        EXPECT_EQ(s.Pixel(15, rc.top + 30), light);      // left edge
+        EXPECT_EQ(s.Pixel(219, rc.top + 30), dark);      // right edge one column past the fill
+        EXPECT_EQ(s.Pixel(219, rc.top), dark);           // the right edge owns its top corner
+        EXPECT_EQ(s.Pixel(120, rc.bottom - 1), dark);    // bottom edge on the fill's last row
+        EXPECT_EQ(s.Pixel(15, rc.bottom - 1), dark);
+        EXPECT_EQ(s.Pixel(218, rc.bottom - 2), fill);
+        EXPECT_EQ(s.Pixel(120, rc.bottom - 3), fill);
+        EXPECT_EQ(s.Pixel(16, rc.top + 1), fill);
+        EXPECT_EQ(s.Pixel(220, rc.top + 30), GetSysColor(COLOR_BTNFACE)); // no picture
+        EXPECT_EQ(s.Pixel(120, rc.bottom), GetSysColor(COLOR_BTNFACE));
+    }
+    EXPECT_EQ(s.Pixel(0, 0), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(s.Pixel(239, 267), GetSysColor(COLOR_BTNFACE));
+
+    // A new tile colour shows at the next paint.
+    settings.m_crCubeColor = RGB(200, 100, 0);
+    s.wnd.Invalidate(FALSE);
+    s.wnd.UpdateWindow();
+    EXPECT_EQ(s.Pixel(120, 40 + 18), RGB(200, 100, 0));
+    EXPECT_EQ(s.Pixel(219, 40), RGB(168, 68, 0));
+}
+
+TEST(MainScreen, APictureSmallerThanTheScreenIsTiledFromTheCorner)
+{
+    // Each pixel of the 100 x 100 picture names its own position.
+    QImage img(100, 100, QImage::Format_RGB32);
+    for (int y = 0; y < 100; ++y)
+        for (int x = 0; x < 100; ++x)
+            img.setPixel(x, y, qRgb(x, y, 50));
+    const QString path = TestRootFolder() + "tile100.png";
+    ASSERT_TRUE(img.save(path));
+    AppSettings settings;
+    ASSERT_TRUE(settings.m_picBackground.LoadFromFile(nullptr, path));
+    Screen s(settings);
+    // Points around the buttons in all three columns and rows of copies, the last ones clipped.
+    for (CPoint pt : {CPoint(0, 0), CPoint(5, 5), CPoint(105, 7), CPoint(230, 5), CPoint(3, 150), CPoint(225, 150),
+                      CPoint(10, 250), CPoint(150, 230), CPoint(239, 267), CPoint(100, 80)})
+        EXPECT_EQ(s.Pixel(pt.x, pt.y), RGB(pt.x % 100, pt.y % 100, 50)) << pt.x << "," << pt.y;
+}
+
+TEST(MainScreen, LabelsAndScoresAreDrawnInTheNormalTextColour)
+{
+    AppSettings settings;
+    settings.m_crCubeColor = RGB(0, 0, 192);
+    settings.m_crFontNormalColor = RGB(255, 255, 0);
+    Screen s(settings);
+    const CRect rc = CMainScreenWnd::GetButtonRect(1, 268);
+    int labelInk = 0, scoreInk = 0, elsewhere = 0;
+    for (int y = rc.top + 1; y < rc.bottom - 1; ++y)
+        for (int x = rc.left + 1; x < rc.right - 1; ++x) {
+            const COLORREF c = s.Pixel(x, y);
+            const bool bInk = GetRValue(c) > 128 && GetGValue(c) > 128; // yellow, or mostly so at the edges
+            if (!bInk)
+                continue;
+            if (x < 120 && y > rc.top + 12)
+                ++labelInk; // the label: left, vertically centred
+            else if (x >= 120 && y < rc.top + 20)
+                ++scoreInk; // the score: right, at the top
+            else
+                ++elsewhere;
+        }
+    EXPECT_GT(labelInk, 100);
+    EXPECT_GT(scoreInk, 50);
+    EXPECT_EQ(elsewhere, 0);
+}
+
+TEST(MainScreen, TapsInsideAButtonShowItsGameAndEdgesFollowTheRectangleRule)
+{
+    AppSettings settings;
+    Screen s(settings);
+    s.wnd.OnLButtonDown(MK_LBUTTON, CPoint(100, 18));  // top row of button 1
+    s.wnd.OnLButtonDown(MK_LBUTTON, CPoint(100, 71));  // its bottom edge: outside
+    s.wnd.OnLButtonDown(MK_LBUTTON, CPoint(219, 40));  // right edge: outside
+    s.wnd.OnLButtonDown(MK_LBUTTON, CPoint(14, 40));   // left of the left edge
+    s.wnd.OnLButtonDown(MK_LBUTTON, CPoint(15, 89));   // top-left corner of button 2
+    s.wnd.OnLButtonDown(MK_LBUTTON, CPoint(218, 212)); // last pixel of button 3
+    s.wnd.OnLButtonDown(MK_LBUTTON, CPoint(120, 80));  // between buttons
+    EXPECT_EQ(s.parent.shown, (std::vector<int>{1, 2, 3}));
+
+    // A real pen-down on the window arrives the same way.
+    QMouseEvent e(QEvent::MouseButtonPress, QPointF(60.5, 18.2), QPointF(60.5, 18.2), Qt::LeftButton, Qt::LeftButton,
+                  Qt::NoModifier);
+    QApplication::sendEvent(s.wnd.GetSafeHwnd(), &e);
+    EXPECT_EQ(s.parent.shown.back(), 1);
+    EXPECT_EQ(s.parent.shown.size(), 4u);
+}

@@ -1,0 +1,190 @@
+// Start-up with its defaults, the settings written at exit, and the screens the host creates.
+#include <QTextStream>
+
+#include "tests/app/AppTestSupport.h"
+
+TEST_F(ShellTest, FirstStartOnAnEmptySettingsStoreUsesTheDefaults)
+{
+    CQuillotrixApp app;
+    ASSERT_TRUE(app.InitInstance(FALSE));
+    EXPECT_EQ(app.m_strProgramDir, TestProgramFolder());
+    EXPECT_EQ(app.m_strDictionary, TestProgramFolder() + "data/English Comprehensive07.dct");
+    EXPECT_EQ(app.m_strBackground, TestProgramFolder() + "data/Blue01.jpg");
+    EXPECT_EQ(app.m_crCubeColor, RGB(0, 0, 192));
+    EXPECT_EQ(app.m_crCubeColor, 12582912u);
+    EXPECT_EQ(app.m_crFontNormalColor, 0u);
+    EXPECT_EQ(app.m_crFontSelectedColor, 16777215u);
+    EXPECT_EQ(app.m_bVerifyIncorrect, 1);
+    EXPECT_EQ(app.m_nCubeHiScore, 0);
+    EXPECT_EQ(app.m_nBridgeHiScore, 0);
+    EXPECT_EQ(app.m_nDropHiScore, 0);
+    EXPECT_EQ(GetAppSettings(), &app);
+    EXPECT_EQ(GetQuillotrixApp(), &app);
+
+    // No dictionary in the program folder: reported once, with the path, under the program's title.
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].strText, "Error loading dictionary " + app.m_strDictionary);
+    EXPECT_EQ(boxes.boxes[0].strCaption, "Quillotrix");
+    EXPECT_EQ(boxes.boxes[0].nType & 0x0F, MB_OK);
+}
+
+TEST_F(ShellTest, TheHostCreatesTheFourScreensInPlace)
+{
+    WriteDictionary();
+    CQuillotrixApp app;
+    app.InitInstance(FALSE);
+    EXPECT_TRUE(boxes.boxes.empty()); // the dictionary loaded: nothing to report
+    CScreenHostWnd& host = app.GetMainWnd()->GetScreenHost();
+    EXPECT_EQ(host.GetDlgCtrlID(), 59648);
+    CWnd* screens[4] = {&host.m_wndMainScreen, &host.m_wndTessaryl, &host.m_wndSpanwright, &host.m_wndCascadio};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(screens[i]->GetDlgCtrlID(), 1200 + i);
+        EXPECT_EQ(screens[i]->GetParent(), &host);
+        EXPECT_EQ(screens[i]->GetSafeHwnd()->geometry(), QRect(0, 0, 240, 268));
+        EXPECT_EQ(screens[i]->IsWindowVisible(), i == 0);
+    }
+    EXPECT_EQ(host.m_wndTessaryl.m_rcCube, CRect(15, 5, 225, 195));
+    EXPECT_EQ(host.m_wndTessaryl.m_bmpSubmit.GetSize(), CSize(20, 20));
+    EXPECT_EQ(host.m_wndTessaryl.m_bmpBack.GetSize(), CSize(20, 20));
+    EXPECT_EQ(host.m_wndTessaryl.m_bmpHint.GetSize(), CSize(20, 20));
+    EXPECT_EQ(host.m_wndTessaryl.m_bmpDigits.GetSize(), CSize(100, 13));
+    EXPECT_EQ(app.GetMainWnd()->windowTitle(), "Quillotrix");
+}
+
+TEST_F(ShellTest, AProgramDirWithoutItsSeparatorGetsOne)
+{
+    {
+        QSettings s("Brasswinkle", "Quillotrix");
+        s.setValue("Settings/ProgramDir", "/opt/quill");
+    }
+    CQuillotrixApp app;
+    app.InitInstance(FALSE);
+    EXPECT_EQ(app.m_strProgramDir, "/opt/quill/");
+    EXPECT_EQ(app.m_strDictionary, "/opt/quill/data/English Comprehensive07.dct");
+    EXPECT_EQ(app.m_strBackground, "/opt/quill/data/Blue01.jpg");
+    EXPECT_EQ(app.GetPersonalListPath(), "/opt/quill/data/personal.pdt");
+}
+
+TEST_F(ShellTest, StoredValuesAreReadAndBadOnesFallBackToTheirDefaults)
+{
+    {
+        QSettings s("Brasswinkle", "Quillotrix");
+        s.setValue("Settings/CubeHiScore", 4321);
+        s.setValue("Settings/CubeColor", 255);
+        s.setValue("Settings/VerifyIncorrect", 0);
+        s.setValue("Settings/DropHiScore", "lots");
+    }
+    CQuillotrixApp app;
+    app.InitInstance(FALSE);
+    EXPECT_EQ(app.m_nCubeHiScore, 4321);
+    EXPECT_EQ(app.m_crCubeColor, RGB(255, 0, 0));
+    EXPECT_EQ(app.m_bVerifyIncorrect, 0);
+    EXPECT_EQ(app.m_nDropHiScore, 0);
+}
+
+TEST_F(ShellTest, ExitWritesTheValuesAsIntegersButNeverProgramDir)
+{
+    {
+        CQuillotrixApp app;
+        app.InitInstance(FALSE);
+        app.m_nCubeHiScore = 1234;
+        app.m_nBridgeHiScore = 77;
+        app.m_nDropHiScore = 1234567;
+        app.m_crCubeColor = RGB(10, 20, 30);
+        app.m_bVerifyIncorrect = FALSE;
+        app.m_strBackground = TestProgramFolder() + "data/Sand03.gif";
+        app.ExitInstance();
+        EXPECT_EQ(app.GetMainWnd(), nullptr);
+    }
+    EXPECT_FALSE(StoredValue("ProgramDir").isValid());
+    EXPECT_EQ(StoredValue("CubeHiScore").toInt(), 1234);
+    EXPECT_EQ(StoredValue("BridgeHiScore").toInt(), 77);
+    EXPECT_EQ(StoredValue("DropHiScore").toInt(), 1234567);
+    EXPECT_EQ(StoredValue("CubeColor").toInt(), int(RGB(10, 20, 30)));
+    EXPECT_EQ(StoredValue("FontNormalColor").toInt(), 0);
+    EXPECT_EQ(StoredValue("FontSelectedColor").toInt(), 16777215);
+    EXPECT_EQ(StoredValue("VerifyIncorrect").toInt(), 0);
+    EXPECT_EQ(StoredValue("Background").toString(), TestProgramFolder() + "data/Sand03.gif");
+    EXPECT_EQ(StoredValue("Dictionary").toString(), TestProgramFolder() + "data/English Comprehensive07.dct");
+
+    // Integers are plain numbers in the settings file, not quoted text or typed variants.
+    QFile f(QSettings("Brasswinkle", "Quillotrix").fileName());
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(f.readAll());
+    EXPECT_TRUE(text.contains("[Settings]"));
+    EXPECT_TRUE(text.contains("\nDropHiScore=1234567\n")) << text.toStdString();
+    EXPECT_TRUE(text.contains("\nCubeColor=1971210\n")) << text.toStdString();
+
+    // The next start reads back what was written.
+    CQuillotrixApp again;
+    again.InitInstance(FALSE);
+    EXPECT_EQ(again.m_nDropHiScore, 1234567);
+    EXPECT_EQ(again.m_crCubeColor, RGB(10, 20, 30));
+}
+
+TEST_F(ShellTest, AfterResetHighScoresExitWritesZeros)
+{
+    {
+        QSettings s("Brasswinkle", "Quillotrix");
+        s.setValue("Settings/CubeHiScore", 500);
+        s.setValue("Settings/BridgeHiScore", 600);
+        s.setValue("Settings/DropHiScore", 700);
+    }
+    CQuillotrixApp app;
+    app.InitInstance(FALSE);
+    boxes.Clear();
+    CMainFrame* pFrame = app.GetMainWnd();
+
+    // Declining keeps the scores.
+    boxes.Answer(IDNO);
+    pFrame->OnCommand(ID_TOOLS_RESETHIGHSCORES);
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].strText, "Are you sure you want to reset the high scores?");
+    EXPECT_EQ(boxes.boxes[0].strCaption, "Confirmation");
+    EXPECT_EQ(boxes.boxes[0].nType & 0x0F, MB_YESNO);
+    EXPECT_EQ(app.m_nBridgeHiScore, 600);
+
+    boxes.Answer(IDYES);
+    pFrame->OnCommand(ID_TOOLS_RESETHIGHSCORES);
+    EXPECT_EQ(app.m_nCubeHiScore, 0);
+    EXPECT_EQ(app.m_nBridgeHiScore, 0);
+    EXPECT_EQ(app.m_nDropHiScore, 0);
+    app.ExitInstance();
+    EXPECT_EQ(StoredValue("CubeHiScore").toInt(), 0);
+    EXPECT_EQ(StoredValue("BridgeHiScore").toInt(), 0);
+    EXPECT_EQ(StoredValue("DropHiScore").toInt(), 0);
+    EXPECT_TRUE(StoredValue("DropHiScore").isValid());
+}
+
+TEST_F(ShellTest, ThePersonalListIsSavedWhenTheApplicationGoesAway)
+{
+    WriteDictionary();
+    const QString path = TestProgramFolder() + "data/personal.pdt";
+    {
+        CQuillotrixApp app;
+        app.InitInstance(FALSE);
+        ASSERT_TRUE(app.m_dictionary.AddPersonalWord("quillo"));
+        app.ExitInstance();
+        EXPECT_FALSE(QFile::exists(path)); // not before the application object ends
+    }
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(f.readAll().contains("quillo"));
+
+    // ...and loaded again at the next start, before the main dictionary.
+    CQuillotrixApp again;
+    again.InitInstance(FALSE);
+    EXPECT_TRUE(again.m_dictionary.IsPersonalWord("quillo"));
+}
+
+TEST_F(ShellTest, AMissingBackgroundLeavesThePictureEmpty)
+{
+    {
+        QSettings s("Brasswinkle", "Quillotrix");
+        s.setValue("Settings/Background", TestProgramFolder() + "data/none.jpg");
+    }
+    CQuillotrixApp app;
+    app.InitInstance(FALSE);
+    EXPECT_FALSE(app.m_picBackground.IsLoaded());
+    EXPECT_EQ(app.m_strBackground, TestProgramFolder() + "data/none.jpg");
+}

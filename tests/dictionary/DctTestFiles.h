@@ -1,0 +1,57 @@
+// Small dictionary files for tests, written with the same writer as quillotrix-dct build.
+#pragma once
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QString>
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "dictionary/DictionaryWriter.h"
+#include "tests/support/TestEnv.h"
+
+// Writes data to a file under the test root and returns its path.
+inline QString WriteTestFile(const QString& strName, const QByteArray& data)
+{
+    const QString dir = TestRootFolder() + QStringLiteral("dct/");
+    QDir().mkpath(dir);
+    QFile file(dir + strName);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(data) != data.size())
+        return QString();
+    return dir + strName;
+}
+
+// A .dct image of the words (sorted and made distinct here) in the given number of blocks.
+inline QByteArray MakeDictionaryImage(std::vector<std::string> aWords, int nBlocks = 128)
+{
+    std::sort(aWords.begin(), aWords.end());
+    aWords.erase(std::unique(aWords.begin(), aWords.end()), aWords.end());
+    return BuildDictionaryImage(aWords, nBlocks);
+}
+
+inline QString MakeDictionaryFile(const QString& strName, const std::vector<std::string>& aWords, int nBlocks = 128)
+{
+    return WriteTestFile(strName, MakeDictionaryImage(aWords, nBlocks));
+}
+
+// n made-up distinct words of two to six letters ("ab", "abc", ...), in ascending order.
+inline std::vector<std::string> MakeWords(size_t n)
+{
+    std::vector<std::string> aWords;
+    for (size_t i = 0; aWords.size() < n; ++i) {
+        std::string w;
+        size_t x = i;
+        do {
+            w.insert(w.begin(), char('a' + x % 26));
+            x /= 26;
+        } while (x);
+        if (w.size() >= 2)
+            aWords.push_back(w);
+    }
+    std::sort(aWords.begin(), aWords.end());
+    return aWords;
+}
+
+inline const char* ShippedComprehensive() { return QX_BIN_DIR "/data/English Comprehensive07.dct"; }
+inline const char* ShippedCommon() { return QX_BIN_DIR "/data/English Common.dct"; }

@@ -1,0 +1,152 @@
+// The personal word list: reading, adding, saving and its failure messages.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <csignal>
+#include <sys/resource.h>
+
+#include "dictionary/Dictionary.h"
+#include "framework/Files.h"
+#include "tests/dictionary/DctTestFiles.h"
+#include "tests/support/ScriptedMessageBox.h"
+
+namespace {
+
+const QByteArray kHeader = ";Personal Word List (lowercase only!)\n";
+
+QString PersonalPath(const QString& strFolder)
+{
+    const QString dir = TestRootFolder() + strFolder + "/data/";
+    QDir().mkpath(dir);
+    return dir + "personal.pdt";
+}
+
+QByteArray ReadAll(const QString& path)
+{
+    QByteArray data;
+    ReadWholeFile(path, data);
+    return data;
+}
+
+} // namespace
+
+TEST(PersonalList, LineEndingsCommentsAndLastLine)
+{
+    const QString crlf = WriteTestFile("crlf.pdt", ";comment\r\nApple\r\nbanana\r\n;x\r\ncherry");
+    const QString lf = WriteTestFile("lf.pdt", ";comment\nApple\nban\rana\n;x\ncherry\n");
+    CDictionary a, b;
+    a.LoadPersonalList(crlf);
+    b.LoadPersonalList(lf);
+    EXPECT_EQ(a.GetPersonalWords(), QStringList({"Apple", "banana", "cherry"})); // read as they stand
+    EXPECT_EQ(b.GetPersonalWords(), a.GetPersonalWords());
+    EXPECT_TRUE(a.Contains("APPLE"));
+    EXPECT_FALSE(a.Contains(";comment"));
+    EXPECT_FALSE(a.IsPersonalDirty());
+}
+
+TEST(PersonalList, EmptyAndOverlongLinesAreNoWords)
+{
+    const QByteArray longLine(128, 'q');
+    const QString path = WriteTestFile("odd.pdt", "\n\nok\n" + longLine + "\n" + QByteArray(127, 'r') + "\n" + longLine);
+    CDictionary dict;
+    dict.LoadPersonalList(path);
+    EXPECT_EQ(dict.GetPersonalWords(), QStringList({"ok", QString(127, 'r')}));
+}
+
+TEST(PersonalList, MissingFileIsAnEmptyListCreatedAtTheFirstSave)
+{
+    CScriptedMessageBox boxes;
+    const QString path = PersonalPath("missing");
+    QFile::remove(path);
+    {
+        CDictionary dict;
+        dict.LoadPersonalList(path);
+        EXPECT_TRUE(dict.GetPersonalWords().isEmpty());
+        EXPECT_TRUE(dict.AddPersonalWord("Zebra"));
+        EXPECT_TRUE(dict.AddPersonalWord("apple"));
+        EXPECT_TRUE(dict.AddPersonalWord("ZEBRA")); // already there
+        EXPECT_EQ(dict.GetPersonalWords(), QStringList({"apple", "zebra"}));
+    } // the destructor saves
+    EXPECT_EQ(ReadAll(path), kHeader + "apple\nzebra\n");
+    EXPECT_TRUE(boxes.boxes.empty());
+
+    CDictionary again;
+    again.LoadPersonalList(path);
+    EXPECT_EQ(again.GetPersonalWords(), QStringList({"apple", "zebra"}));
+}
+
+TEST(PersonalList, NothingAddedMeansNoRewrite)
+{
+    const QString path = PersonalPath("unchanged");
+    const QByteArray original = "Mixed\r\n;note\r\nwords\r\n";
+    ASSERT_TRUE(WriteFileReplacing(path, original));
+    {
+        CDictionary dict;
+        dict.LoadPersonalList(path);
+        dict.AddPersonalWord("mixed"); // present already, ignoring case
+        EXPECT_FALSE(dict.IsPersonalDirty());
+        EXPECT_EQ(dict.SavePersonalList(), 1);
+    }
+    EXPECT_EQ(ReadAll(path), original);
+}
+
+TEST(PersonalList, TextThatCannotBeOneLineIsRefused)
+{
+    CDictionary dict;
+    EXPECT_FALSE(dict.AddPersonalWord(""));
+    EXPECT_FALSE(dict.AddPersonalWord("two\nlines"));
+    EXPECT_FALSE(dict.AddPersonalWord(";comment"));
+    EXPECT_FALSE(dict.AddPersonalWord(QString(128, 'a')));
+    EXPECT_FALSE(dict.IsPersonalDirty());
+    EXPECT_TRUE(dict.GetPersonalWords().isEmpty());
+}
+
+TEST(PersonalList, UncreatableFileShowsItsMessageAndKeepsTheFlag)
+{
+    CScriptedMessageBox boxes;
+    const QString path = TestRootFolder() + "no/such/folder/personal.pdt";
+    CDictionary dict;
+    dict.LoadPersonalList(path);
+    dict.AddPersonalWord("word");
+    EXPECT_EQ(dict.SavePersonalList(), 1);
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].strText, "Error: unable to save personal dictionary");
+    EXPECT_EQ(boxes.boxes[0].strCaption, "Quillotrix");
+    EXPECT_EQ(boxes.boxes[0].nType & 0x0F, MB_OK);
+    EXPECT_TRUE(dict.IsPersonalDirty());
+    boxes.Clear();
+    dict.LoadPersonalList(QString()); // no path: the destructor saves nothing
+}
+
+TEST(PersonalList, FailedWriteLeavesTheOldFileWhole)
+{
+    CScriptedMessageBox boxes;
+    const QString path = PersonalPath("full");
+    const QByteArray original = kHeader + "old\n";
+    ASSERT_TRUE(WriteFileReplacing(path, original));
+
+    CDictionary dict;
+    dict.LoadPersonalList(path);
+    for (int i = 0; i < 200; ++i)
+        dict.AddPersonalWord(QStringLiteral("word%1").arg(i));
+
+    // A file-size limit makes the writes fail part-way, as a full disk would.
+    rlimit old {};
+    getrlimit(RLIMIT_FSIZE, &old);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = 256;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    dict.SavePersonalList();
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].strText, "Error writing persnal dictionary file");
+    EXPECT_FALSE(dict.IsPersonalDirty());
+    EXPECT_EQ(ReadAll(path), original);
+    const QStringList leftovers = QDir(QFileInfo(path).path()).entryList(QDir::Files);
+    EXPECT_EQ(leftovers, QStringList({"personal.pdt"}));
+}

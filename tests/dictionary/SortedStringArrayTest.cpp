@@ -1,0 +1,94 @@
+// CSortedStringArray: order, search and the index-aligned value array.
+#include <gtest/gtest.h>
+
+#include <QStringList>
+#include <algorithm>
+#include <random>
+
+#include "dictionary/SortedStringArray.h"
+
+namespace {
+QString RandomText(std::mt19937& rng)
+{
+    static const QString letters = QStringLiteral("aAbBzZ_`[é");
+    QString s;
+    const int n = int(rng() % 4);
+    for (int i = 0; i < n; ++i)
+        s += letters[int(rng() % letters.size())];
+    return s;
+}
+} // namespace
+
+TEST(SortedStringArray, FoldsOnlyAToZ)
+{
+    EXPECT_EQ(CompareNoCaseAZ("Zebra", "zEBRA"), 0);
+    EXPECT_LT(CompareNoCaseAZ("ab", "ABC"), 0);
+    // '_' lies between 'Z' and 'a' by code; folded to lower case, "Z" sorts after it.
+    EXPECT_LT(CompareNoCaseAZ("_", "Z"), 0);
+    EXPECT_NE(CompareNoCaseAZ(QStringLiteral("é"), QStringLiteral("É")), 0);
+}
+
+TEST(SortedStringArray, AddKeepsOrderAndValuesAligned)
+{
+    std::mt19937 rng(7);
+    CSortedStringArray a;
+    QStringList added;
+    for (int i = 0; i < 400; ++i) {
+        const QString s = RandomText(rng);
+        const int n = a.Add(s);
+        ASSERT_EQ(a.GetAt(n), s);
+        a.m_aData[size_t(n)] = uintptr_t(i + 1);
+        added << s;
+    }
+    ASSERT_EQ(a.GetSize(), 400);
+    ASSERT_EQ(a.m_aData.size(), 400u);
+    for (int i = 1; i < a.GetSize(); ++i)
+        EXPECT_LE(CompareNoCaseAZ(a[i - 1], a[i]), 0) << i;
+    // Each value still sits beside the string it was stored with.
+    for (int i = 0; i < a.GetSize(); ++i)
+        EXPECT_EQ(a[i], added[int(a.m_aData[size_t(i)]) - 1]);
+
+    // Every element is found (some equal element), case ignored; absent texts give -1.
+    for (const QString& s : added) {
+        QString upper = s;
+        for (QChar& c : upper)
+            if (c >= 'a' && c <= 'z')
+                c = QChar(c.unicode() - 32);
+        const int n = a.Find(upper);
+        ASSERT_GE(n, 0) << s.toStdString();
+        EXPECT_EQ(CompareNoCaseAZ(a[n], s), 0);
+    }
+    EXPECT_EQ(a.Find(QStringLiteral("aaaaa")), -1);
+    EXPECT_EQ(a.Find(QStringLiteral("~")), -1);
+}
+
+TEST(SortedStringArray, DuplicatesGoInFrontAndEmptyListFindsNothing)
+{
+    CSortedStringArray a;
+    EXPECT_EQ(a.Find("x"), -1);
+    EXPECT_EQ(a.Add("b"), 0);
+    EXPECT_EQ(a.Add("a"), 0);
+    EXPECT_EQ(a.Add("c"), 2);
+    a.m_aData[1] = 42;
+    EXPECT_EQ(a.Add("B"), 1); // in front of the equal "b"
+    EXPECT_EQ(a.m_aData[1], 0u);
+    EXPECT_EQ(a.m_aData[2], 42u);
+    EXPECT_EQ(a.Strings(), QStringList({"a", "B", "b", "c"}));
+}
+
+TEST(SortedStringArray, RemoveIgnoresBadIndexes)
+{
+    CSortedStringArray a;
+    for (const char* s : {"d", "b", "a", "c"})
+        a.Add(s);
+    a.m_aData[2] = 3;
+    a.RemoveAt(-1);
+    a.RemoveAt(4);
+    EXPECT_EQ(a.GetSize(), 4);
+    a.RemoveAt(1);
+    EXPECT_EQ(a.Strings(), QStringList({"a", "c", "d"}));
+    EXPECT_EQ(a.m_aData, std::vector<uintptr_t>({0, 3, 0}));
+    a.RemoveAll();
+    EXPECT_TRUE(a.IsEmpty());
+    EXPECT_TRUE(a.m_aData.empty());
+}

@@ -1,0 +1,170 @@
+// quillotrix-dct: build and list round trips, check, info, random and exit codes.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QProcess>
+#include <cstdlib>
+
+#include "dictionary/Dictionary.h"
+#include "tests/dictionary/DctTestFiles.h"
+
+namespace {
+
+struct ToolRun {
+    int nExit = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+ToolRun RunTool(const QStringList& args, const QByteArray& input = QByteArray())
+{
+    QProcess process;
+    process.start(QStringLiteral(QX_DCT_TOOL), args);
+    EXPECT_TRUE(process.waitForStarted());
+    if (!input.isEmpty())
+        process.write(input);
+    process.closeWriteChannel();
+    EXPECT_TRUE(process.waitForFinished(60000));
+    ToolRun run;
+    run.nExit = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
+}
+
+// The filter, written out plainly: lines of a-z only, sorted byte-wise, each once.
+QByteArray ExpectedList(const QString& strWordList)
+{
+    QFile f(strWordList);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+    std::vector<QByteArray> words;
+    for (const QByteArray& line : f.readAll().split('\n')) {
+        bool bOk = !line.isEmpty();
+        for (char c : line)
+            bOk = bOk && c >= 'a' && c <= 'z';
+        if (bOk)
+            words.push_back(line);
+    }
+    std::sort(words.begin(), words.end());
+    words.erase(std::unique(words.begin(), words.end()), words.end());
+    QByteArray text;
+    for (const QByteArray& w : words)
+        text += w + '\n';
+    return text;
+}
+
+void RoundTrip(const QString& strWordList, const QString& strShipped)
+{
+    const QString out = TestRootFolder() + "roundtrip.dct";
+    const ToolRun build = RunTool({"build", strWordList, out});
+    ASSERT_EQ(build.nExit, 0) << build.err.constData();
+    EXPECT_TRUE(build.out.contains("blocks: 128")) << build.out.constData();
+    const QByteArray expected = ExpectedList(strWordList);
+    const ToolRun list = RunTool({"list", out});
+    ASSERT_EQ(list.nExit, 0);
+    EXPECT_TRUE(list.out == expected) << list.out.size() << " bytes listed, " << expected.size() << " expected";
+    // The dictionary the build made for the program is the same list.
+    const ToolRun shipped = RunTool({"list", strShipped});
+    EXPECT_TRUE(shipped.out == expected);
+}
+
+} // namespace
+
+TEST(ToolRoundTrip, ComprehensiveList) { RoundTrip("/usr/share/dict/american-english-large", ShippedComprehensive()); }
+
+TEST(ToolRoundTrip, CommonList) { RoundTrip("/usr/share/dict/american-english", ShippedCommon()); }
+
+TEST(ToolBuild, FiltersCountsAndBlocks)
+{
+    const QString list = WriteTestFile("list.txt", "pear\r\nApple\napple\nfig\n\nnaïve\nfig\nkiwi's\nbanana");
+    const QString out = TestRootFolder() + "small.dct";
+    const ToolRun run = RunTool({"build", "--blocks", "2", list, out});
+    ASSERT_EQ(run.nExit, 0) << run.err.constData();
+    EXPECT_TRUE(run.out.contains("words kept: 4")) << run.out.constData();
+    EXPECT_TRUE(run.out.contains("lines skipped: 4"));
+    EXPECT_TRUE(run.out.contains("blocks: 2"));
+    EXPECT_EQ(RunTool({"list", out}).out, QByteArray("apple\nbanana\nfig\npear\n"));
+    const ToolRun info = RunTool({"info", out});
+    EXPECT_EQ(info.out, QByteArray("blocks: 2\nwords: 4\nbytes: " + QByteArray::number(QFile(out).size())
+                                   + "\nblock 0: apple (2 words)\nblock 1: fig (2 words)\n"));
+    // Fewer words than blocks: one block a word.
+    ASSERT_EQ(RunTool({"build", list, out}).nExit, 0);
+    EXPECT_TRUE(RunTool({"info", out}).out.startsWith("blocks: 4\nwords: 4\n"));
+}
+
+TEST(ToolCheck, AnswersAsContainsDoes)
+{
+    const QString dict = MakeDictionaryFile("check.dct", {"cat", "dog", "zzzzzzzzz"}, 1);
+    const QString personal = WriteTestFile("check.pdt", ";Personal Word List (lowercase only!)\nemu\n");
+    ToolRun run = RunTool({"check", dict, "--personal", personal, "Cat", "cow", "EMU", "zzzzzzzzz"});
+    ASSERT_EQ(run.nExit, 0);
+    EXPECT_EQ(run.out, QByteArray("Cat\tyes\ncow\tno\nEMU\tyes\nzzzzzzzzz\tno\n"));
+    run = RunTool({"check", dict}, "dog\r\nemu\n\nDOG\n");
+    EXPECT_EQ(run.out, QByteArray("dog\tyes\nemu\tno\nDOG\tyes\n"));
+}
+
+TEST(ToolRandom, SameDrawsAsTheDictionary)
+{
+    const auto words = MakeWords(2000);
+    const QString path = MakeDictionaryFile("random.dct", words, 32);
+    const ToolRun run = RunTool({"random", path, "--seed", "77", "--min", "4", "--max", "16", "--count", "50"});
+    ASSERT_EQ(run.nExit, 0);
+    CDictionary dict;
+    ASSERT_TRUE(dict.LoadDictionary(path));
+    srand(77);
+    QByteArray expected;
+    char sz[128];
+    for (int i = 0; i < 50; ++i) {
+        dict.RandomWord(sz, 4, 16);
+        expected += QByteArray(sz) + '\n';
+    }
+    EXPECT_EQ(run.out, expected);
+    EXPECT_EQ(RunTool({"random", path, "--seed", "5"}).out.count('\n'), 1);
+}
+
+// A file as another writer might make it: no letter groups, blocks of unequal size, no end marker,
+// a stray table entry after the first zero and a whole spare byte of zero padding.
+TEST(ToolForeignFiles, AnyValidEncodingIsRead)
+{
+    CDctBitWriter w;
+    std::vector<uint32_t> starts;
+    const std::vector<std::vector<std::string>> blocks = {{"chat", "nation"}, {"theia"}, {"tiara", "zebra", "zoo"}};
+    for (const auto& block : blocks) {
+        starts.push_back(uint32_t(w.BitCount()));
+        for (const auto& word : block)
+            w.PutWord(word, false);
+    }
+    std::vector<uint8_t> data = w.Bytes();
+    data.push_back(0);
+    starts.push_back(0);
+    starts.push_back(5); // ignored: after the first zero
+    const QString path = WriteTestFile("foreign.dct", ComposeDictionaryImage(starts, data));
+
+    EXPECT_EQ(RunTool({"list", path}).out, QByteArray("chat\nnation\ntheia\ntiara\nzebra\nzoo\n"));
+    EXPECT_EQ(RunTool({"check", path, "theia", "zoo", "zoos", "tion"}).out,
+              QByteArray("theia\tyes\nzoo\tyes\nzoos\tno\ntion\tno\n"));
+    EXPECT_TRUE(RunTool({"info", path}).out.startsWith("blocks: 3\nwords: 6\n"));
+}
+
+TEST(ToolErrors, ExitCodes)
+{
+    const QString dict = MakeDictionaryFile("errors.dct", {"ok"}, 1);
+    const QString damaged = WriteTestFile("errors-damaged.dct", QByteArray(100, '\x01'));
+    for (const QStringList& args : {QStringList {}, QStringList {"frobnicate"}, QStringList {"list"},
+                                    QStringList {"random", dict}, QStringList {"random", dict, "--seed", "x"},
+                                    QStringList {"build", "--blocks", "0", "a", "b"}, QStringList {"build", "--blocks", "129", "a", "b"},
+                                    QStringList {"info", dict, "--bogus", "1"}, QStringList {"build", "onlyone"}}) {
+        const ToolRun run = RunTool(args);
+        EXPECT_EQ(run.nExit, 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains("usage:")) << args.join(' ').toStdString();
+    }
+    for (const QStringList& args : {QStringList {"list", TestRootFolder() + "nope.dct"}, QStringList {"info", damaged},
+                                    QStringList {"check", damaged, "ok"}, QStringList {"random", damaged, "--seed", "1"},
+                                    QStringList {"check", dict, "--personal", TestRootFolder() + "nope.pdt"},
+                                    QStringList {"build", TestRootFolder() + "nope.txt", TestRootFolder() + "x.dct"}}) {
+        const ToolRun run = RunTool(args);
+        EXPECT_EQ(run.nExit, 1) << args.join(' ').toStdString();
+        EXPECT_EQ(run.err.count('\n'), 1) << run.err.constData();
+        EXPECT_TRUE(run.out.isEmpty());
+    }
+}

@@ -65,7 +65,7 @@ BOOL CListBox::Create(DWORD dwStyle, const CRect& rect, CWnd* pParent, UINT nID)
     }
     pList->setHorizontalScrollBarPolicy((dwStyle & LBS_HSCROLL) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(12);
+    font.setPixelSize(11); // three rows fit a 62-pixel list with its scroll bar
     pList->setFont(font);
     MoveWindow(rect);
     pList->setVisible((dwStyle & LBS_VISIBLE) != 0);
@@ -131,7 +131,7 @@ void CListBox::SetColumnWidth(int cx)
     m_nColumnWidth = cx;
     if (!m_pList || cx <= 0)
         return;
-    const int nRow = QFontMetrics(List()->font()).height() + 1;
+    const int nRow = QFontMetrics(List()->font()).height();
     List()->setGridSize(QSize(cx, nRow));
 }
 

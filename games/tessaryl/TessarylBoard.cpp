@@ -114,6 +114,5 @@ void CTessarylWnd::GenerateBoard()
             break;
     }
     // The finder is stopped whenever the board changes, so its copy is written unlocked.
-    for (int i = 0; i < TESS_CELLS; ++i)
-        m_finder.m_astrFinderCells[i] = m_astrCells[i];
+    m_finder.SetBoard(m_astrCells);
 }

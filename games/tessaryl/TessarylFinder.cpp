@@ -19,6 +19,21 @@ CTessarylFinder::~CTessarylFinder()
     StopWorker();
 }
 
+namespace {
+// A copy with its own buffer. Shared (implicitly copied) text would be released by one thread
+// while the other still reads it, which the sanitizer cannot see through Qt's own reference counts.
+QString Unshared(const QString& str)
+{
+    return QString(str.constData(), str.length());
+}
+} // namespace
+
+void CTessarylFinder::SetBoard(const QString* astrCells)
+{
+    for (int i = 0; i < TESS_CELLS; ++i)
+        m_astrFinderCells[i] = Unshared(astrCells[i]);
+}
+
 void CTessarylFinder::StartWorker(BOOL bClear)
 {
     if (m_pDictionary == nullptr || !m_pDictionary->IsLoaded())
@@ -196,14 +211,14 @@ void CTessarylFinder::RecordWord()
     std::lock_guard<std::mutex> lock(m_csHints);
     if (m_aHintWords.Find(m_strSearchWord) >= 0)
         return;
-    const int nIndex = m_aHintWords.Add(m_strSearchWord);
+    const int nIndex = m_aHintWords.Add(Unshared(m_strSearchWord));
     CPathBlock path;
     path.fill(-1);
     for (int i = 0; i < m_nSearchLen; ++i)
         path[i] = m_anSearchPath[i];
     m_aHintPaths.insert(m_aHintPaths.begin() + nIndex, path);
     if (m_pFoundLog)
-        m_pFoundLog->push_back(m_strSearchWord);
+        m_pFoundLog->push_back(Unshared(m_strSearchWord));
 }
 
 void CTessarylFinder::SearchFrom(int nCell, int nPrevious, int nDepth, int nNode)
@@ -286,6 +301,6 @@ void CTessarylFinder::AddHint(const QString& strWord, const CPathBlock& path)
     std::lock_guard<std::mutex> lock(m_csHints);
     if (m_aHintWords.Find(strWord) >= 0)
         return;
-    const int nIndex = m_aHintWords.Add(strWord);
+    const int nIndex = m_aHintWords.Add(Unshared(strWord));
     m_aHintPaths.insert(m_aHintPaths.begin() + nIndex, path);
 }

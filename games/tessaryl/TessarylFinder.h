@@ -34,6 +34,8 @@ public:
 
     // The finder's own copy of the board; written only while no thread runs.
     QString m_astrFinderCells[TESS_CELLS];
+    // Copies the board into m_astrFinderCells without sharing any text with the caller's strings.
+    void SetBoard(const QString* astrCells);
 
     // Thread handshakes. Each returns once the thread is in the state asked for.
     void StartWorker(BOOL bClear);

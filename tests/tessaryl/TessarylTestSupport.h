@@ -62,10 +62,9 @@ protected:
     void SetBoard(const std::vector<QString>& astrCells)
     {
         m_wnd.StopWorker();
-        for (int i = 0; i < TESS_CELLS; ++i) {
+        for (int i = 0; i < TESS_CELLS; ++i)
             m_wnd.m_astrCells[i] = i < int(astrCells.size()) ? astrCells[i] : QStringLiteral("X");
-            m_wnd.m_finder.m_astrFinderCells[i] = m_wnd.m_astrCells[i];
-        }
+        m_wnd.m_finder.SetBoard(m_wnd.m_astrCells);
         m_wnd.m_nSelCount = 0;
         m_wnd.m_nScore = 0;
         m_wnd.m_bGameRunning = TRUE;

@@ -10,6 +10,7 @@
 #include <memory>
 #include <shared_mutex>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "dictionary/DictionaryFormat.h"
@@ -83,7 +84,7 @@ private:
     ScanHit ScanForKey(uint64_t qwBit, uint64_t qwEnd, const uint8_t* pKey, size_t nKey) const;
     bool IsSentinelAt(uint64_t qwBit) const;
     const BlockIndex& GetBlockIndex(int nBlock) const;
-    uint64_t ScanStart(int nBlock, const char* pszKey) const;
+    uint64_t ScanStart(int nBlock, std::string_view key) const;
     void FreeBlockIndexes();
     MainAnswer LookupMain(const uint8_t* pKey, size_t nKey) const;
     enum class DecodeStatus { Ok, InvalidCode, TooLong, Truncated };

@@ -39,6 +39,9 @@ TEST(DictLookup, HeadsFirstAndLastWords)
     EXPECT_FALSE(dict.Contains(""));
     EXPECT_FALSE(dict.Contains(QString(200, 'b')));
     EXPECT_FALSE(dict.Contains(QStringLiteral("b\u0100"))); // no 8-bit form: '?' never matches
+    const QString withZero = QString::fromStdString(words[0]) + QChar(0) + "b";
+    EXPECT_FALSE(dict.Contains(withZero)); // compared whole, not cut at the zero
+    EXPECT_FALSE(dict.HasPrefix(withZero));
 }
 
 TEST(DictLookup, LetterCaseFoldsAToZOnly)

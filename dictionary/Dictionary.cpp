@@ -434,7 +434,7 @@ BOOL CDictionary::HasPrefix(const QString& strLetters) const
     uint8_t key[kMaxWordChars + 1];
     const size_t nKey = ToLowerAnsi(strLetters, key);
     if (nKey == 0) // every word begins with no letters
-        return IsLoaded() && m_bHasWords;
+        return HasWords();
     return LookupMain(key, nKey).bPrefix;
 }
 

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <mutex>
+#include <string_view>
 
 #include "framework/Files.h"
 
@@ -300,12 +301,20 @@ const CDictionary::BlockIndex& CDictionary::GetBlockIndex(int nBlock) const
     const uint64_t qwEnd = BlockEnd(nBlock);
     int n = 0;
     for (uint64_t qwBit = m_adwBlockStart[nBlock]; qwBit < qwEnd && qwBit + kCodeBits <= m_qwEndBit; ++n) {
+        // Only the sampled words are decoded; the others are merely stepped over.
+        if (n % BlockIndex::kStep != 0) {
+            const uint64_t qwAfter = SkipWord(qwBit);
+            if (qwAfter > m_qwEndBit)
+                break;
+            qwBit = qwAfter + kSkippedBits;
+            continue;
+        }
         DecodeStatus status;
         const uint64_t qwAfter = DecodeAt(qwBit, szWord, status);
         if (status == DecodeStatus::Truncated)
             break;
         // Only ascending samples: the zero bits padding the last byte decode as empty words.
-        if (n % BlockIndex::kStep == 0 && (pNew->aWords.empty() || pNew->aWords.back() < szWord)) {
+        if (pNew->aWords.empty() || pNew->aWords.back() < szWord) {
             pNew->aPos.push_back(qwBit);
             pNew->aWords.emplace_back(szWord);
         }
@@ -320,11 +329,11 @@ const CDictionary::BlockIndex& CDictionary::GetBlockIndex(int nBlock) const
 
 // Where a scan of the block for the key may begin: the last noted word below the key. The words
 // ascend, so the first word at or above the key lies after it.
-uint64_t CDictionary::ScanStart(int nBlock, const char* pszKey) const
+uint64_t CDictionary::ScanStart(int nBlock, std::string_view key) const
 {
     const BlockIndex& index = GetBlockIndex(nBlock);
-    const auto it = std::lower_bound(index.aWords.begin(), index.aWords.end(), pszKey,
-                                     [](const std::string& w, const char* key) { return std::strcmp(w.c_str(), key) < 0; });
+    const auto it = std::lower_bound(index.aWords.begin(), index.aWords.end(), key,
+                                     [](const std::string& w, std::string_view k) { return std::string_view(w) < k; });
     const size_t n = size_t(it - index.aWords.begin());
     return n == 0 ? uint64_t(m_adwBlockStart[nBlock]) : index.aPos[n - 1];
 }
@@ -346,20 +355,21 @@ CDictionary::MainAnswer CDictionary::LookupMain(const uint8_t* pKey, size_t nKey
 
     // The heads ascend strictly (checked at load), so the first head not below the key is where the
     // walk over the heads would stop.
-    const char* pszKey = reinterpret_cast<const char*>(pKey);
-    const auto it = std::lower_bound(m_aHeadBytes.begin(), m_aHeadBytes.end(), pszKey,
-                                     [](const std::string& head, const char* key) { return std::strcmp(head.c_str(), key) < 0; });
+    // A view with the length, so that text holding a zero character is compared whole.
+    const std::string_view key(reinterpret_cast<const char*>(pKey), nKey);
+    const auto it = std::lower_bound(m_aHeadBytes.begin(), m_aHeadBytes.end(), key,
+                                     [](const std::string& head, std::string_view k) { return std::string_view(head) < k; });
     const int i = int(it - m_aHeadBytes.begin());
 
     // The first word at or above the key: in the block before head i, else head i itself.
     ScanHit hit;
-    if (i > 0 && !(i < m_nBlocks && m_aHeadBytes[i] == pszKey))
-        hit = ScanForKey(ScanStart(i - 1, pszKey), BlockEnd(i - 1), pKey, nKey);
+    if (i > 0 && !(i < m_nBlocks && m_aHeadBytes[i] == key))
+        hit = ScanForKey(ScanStart(i - 1, key), BlockEnd(i - 1), pKey, nKey);
     if (!hit.bFound && i < m_nBlocks) {
-        const std::string& head = m_aHeadBytes[i];
+        const std::string_view head = m_aHeadBytes[i];
         hit.bFound = true;
-        hit.bEqual = head == pszKey;
-        hit.bStartsWith = head.compare(0, nKey, pszKey) == 0;
+        hit.bEqual = head == key;
+        hit.bStartsWith = head.substr(0, nKey) == key;
         hit.qwWord = m_adwBlockStart[i];
         hit.qwAfter = 0;
     }
@@ -424,7 +434,7 @@ BOOL CDictionary::HasPrefix(const QString& strLetters) const
     uint8_t key[kMaxWordChars + 1];
     const size_t nKey = ToLowerAnsi(strLetters, key);
     if (nKey == 0) // every word begins with no letters
-        return IsLoaded() && m_bHasWords;
+        return HasWords();
     return LookupMain(key, nKey).bPrefix;
 }
 

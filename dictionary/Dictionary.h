@@ -10,6 +10,7 @@
 #include <memory>
 #include <shared_mutex>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "dictionary/DictionaryFormat.h"
@@ -46,9 +47,12 @@ public:
     BOOL IsPersonalWord(const QString& strWord) const;
 
     // Leaves a random main-dictionary word (lowercase, at most 127 characters) in out, which needs
-    // 128 bytes. Bounds nMin..nMax are tried once and then dropped; nMin 0 means no bounds.
-    // A dictionary without words, or none loaded, leaves the empty text.
+    // 128 bytes. When the drawn word's length is outside nMin..nMax (nMin 0: no bounds) the block's
+    // last word is left instead, whatever its length. With no dictionary, or one without words, out
+    // is the empty text: callers that draw until they have letters must check HasWords() first.
     void RandomWord(char* out, UINT nMin, UINT nMax) const;
+    // TRUE when a dictionary is loaded and holds at least one word.
+    BOOL HasWords() const { return IsLoaded() && m_bHasWords; }
 
     // Personal word list.
     int LoadPersonalList(const QString& strPath);
@@ -83,7 +87,7 @@ private:
     ScanHit ScanForKey(uint64_t qwBit, uint64_t qwEnd, const uint8_t* pKey, size_t nKey) const;
     bool IsSentinelAt(uint64_t qwBit) const;
     const BlockIndex& GetBlockIndex(int nBlock) const;
-    uint64_t ScanStart(int nBlock, const char* pszKey) const;
+    uint64_t ScanStart(int nBlock, std::string_view key) const;
     void FreeBlockIndexes();
     MainAnswer LookupMain(const uint8_t* pKey, size_t nKey) const;
     enum class DecodeStatus { Ok, InvalidCode, TooLong, Truncated };

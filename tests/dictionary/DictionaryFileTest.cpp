@@ -206,6 +206,7 @@ TEST(DictDamaged, DamageInsideABlockStaysBounded)
 
     CDictionary dict;
     ASSERT_TRUE(dict.LoadDictionaryFromData(image));
+    EXPECT_TRUE(dict.HasWords());
     std::vector<std::string> listed;
     for (int b = 0; b < dict.GetBlockCount(); ++b)
         dict.EnumBlockWords(b, [&](const char* s) {
@@ -234,6 +235,7 @@ TEST(DictDamaged, AFileWithoutWordsLoadsAndAnswersNothing)
     CDictionary dict;
     ASSERT_TRUE(dict.LoadDictionary(WriteTestFile("nowords.dct", QByteArray(512, '\0'))));
     EXPECT_TRUE(dict.IsLoaded());
+    EXPECT_FALSE(dict.HasWords());
     EXPECT_EQ(dict.GetBlockCount(), 1);
     EXPECT_FALSE(dict.Contains("a"));
     EXPECT_FALSE(dict.HasPrefix(""));

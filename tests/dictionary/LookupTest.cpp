@@ -39,6 +39,9 @@ TEST(DictLookup, HeadsFirstAndLastWords)
     EXPECT_FALSE(dict.Contains(""));
     EXPECT_FALSE(dict.Contains(QString(200, 'b')));
     EXPECT_FALSE(dict.Contains(QStringLiteral("b\u0100"))); // no 8-bit form: '?' never matches
+    const QString withZero = QString::fromStdString(words[0]) + QChar(0) + "b";
+    EXPECT_FALSE(dict.Contains(withZero)); // compared whole, not cut at the zero
+    EXPECT_FALSE(dict.HasPrefix(withZero));
 }
 
 TEST(DictLookup, LetterCaseFoldsAToZOnly)
@@ -149,11 +152,9 @@ TEST(DictRandom, BlockWeightingTwiceForBlockZeroNeverTheLast)
 
 TEST(DictRandom, BoundsAreTriedOnceThenTheBlocksLastWord)
 {
-    // Two blocks; block 0 ends with a three-letter word, and holds nothing of 4 to 16 letters
-    // except one word, so most draws miss the bounds and fall back to "ant".
+    // Two blocks; only block 0 is ever drawn from, and it holds "aa" and "ab", none of 4 to 16 letters.
     CDictionary dict;
     ASSERT_TRUE(dict.LoadDictionary(MakeDictionaryFile("bounds.dct", {"aa", "ab", "abcde", "ant", "zebra"}, 2)));
-    // Blocks of 2 and 3 words: block 0 is "aa", "ab"; block 1 (never drawn) "abcde", "ant", "zebra".
     srand(1);
     char sz[128];
     std::set<std::string> seen;
@@ -161,7 +162,7 @@ TEST(DictRandom, BoundsAreTriedOnceThenTheBlocksLastWord)
         dict.RandomWord(sz, 4, 16);
         seen.insert(sz);
     }
-    // Block 0 never meets the bounds: its last word comes back every time.
+    // No draw meets the bounds: the block's last word comes back every time.
     EXPECT_EQ(seen, std::set<std::string>({"ab"}));
 
     ASSERT_TRUE(dict.LoadDictionary(MakeDictionaryFile("bounds2.dct", {"abcdef", "bat", "xylophone", "zoo"}, 2)));

@@ -55,7 +55,7 @@ bool IsCellNeighbour(int nCell, int nOther)
 void CTessarylWnd::PlaceRandomWord()
 {
     char szWord[128] = {};
-    if (m_pDictionary != nullptr)
+    if (m_pDictionary != nullptr && m_pDictionary->HasWords())
         m_pDictionary->RandomWord(szWord, 0, 0);
 
     const int nStart = rand() % 26;

@@ -127,6 +127,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
     bool bWellFormed = true;
     for (size_t i = 0; i < raw.size() && bWellFormed; ++i)
         bWellFormed = !raw[i].empty() && raw[i].size() < 127 && !aAtEnd[i] && (i == 0 || raw[i - 1] < raw[i]);
+    // Cut short or not, the last word still has to sort after the others (a head walk relies on it).
+    if (bUncertain && !raw.empty())
+        bWellFormed = bWellFormed && raw.back() < uncertain;
     if (bWellFormed) {
         const std::set<std::string> all(raw.begin(), raw.end());
         for (const std::string& p : probes) {

@@ -35,19 +35,15 @@ inline QString MakeDictionaryFile(const QString& strName, const std::vector<std:
     return WriteTestFile(strName, MakeDictionaryImage(aWords, nBlocks));
 }
 
-// n made-up distinct words of two to six letters ("ab", "abc", ...), in ascending order.
+// n made-up distinct words of two to six letters ("ba", "bb", ...), in ascending order.
 inline std::vector<std::string> MakeWords(size_t n)
 {
     std::vector<std::string> aWords;
-    for (size_t i = 0; aWords.size() < n; ++i) {
+    for (size_t i = 26; aWords.size() < n; ++i) { // from 26: the numbers that spell two letters or more
         std::string w;
-        size_t x = i;
-        do {
+        for (size_t x = i; x; x /= 26)
             w.insert(w.begin(), char('a' + x % 26));
-            x /= 26;
-        } while (x);
-        if (w.size() >= 2)
-            aWords.push_back(w);
+        aWords.push_back(w);
     }
     std::sort(aWords.begin(), aWords.end());
     return aWords;

@@ -1,7 +1,6 @@
 // Dictionary files: bit layout, loading, block heads and damaged files.
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QtEndian>
 #include <cstring>
 
@@ -10,7 +9,6 @@
 
 namespace {
 
-// A file from a raw block table and hand-written codes.
 QByteArray Image(const std::vector<uint32_t>& aStarts, const CDctBitWriter& writer)
 {
     return ComposeDictionaryImage(aStarts, writer.Bytes());
@@ -22,23 +20,23 @@ void PutCodes(CDctBitWriter& w, std::initializer_list<unsigned> codes)
         w.PutCode(c);
 }
 
+void SetEntry(QByteArray& image, int nEntry, quint32 value) { qToLittleEndian<quint32>(value, image.data() + 4 * nEntry); }
+quint32 Entry(const QByteArray& image, int nEntry) { return qFromLittleEndian<quint32>(image.constData() + 4 * nEntry); }
+
 // Every lookup kind once, so that damage anywhere is read by something.
 void ExerciseAll(const CDictionary& dict)
 {
     char sz[128];
-    for (const char* w : {"a", "m", "then", "zzz", "nation", "qqqqqqqqqqqqqqqqqqqq"}) {
-        dict.Contains(w);
-        dict.HasPrefix(w);
-        BOOL b;
-        dict.LookupPrefix(w, b);
-    }
+    BOOL b;
+    for (const char* w : {"a", "m", "then", "zzz", "nation", "qqqqqqqqqqqqqqqqqqqq"})
+        dict.Contains(w), dict.HasPrefix(w), dict.LookupPrefix(w, b);
     for (int i = 0; i < 50; ++i) {
         dict.RandomWord(sz, 0, 0);
         EXPECT_LT(std::strlen(sz), 128u);
         dict.RandomWord(sz, 4, 16);
     }
-    for (int b = 0; b < dict.GetBlockCount(); ++b)
-        dict.EnumBlockWords(b, [](const char* w) { return std::strlen(w) < 128; });
+    for (int n = 0; n < dict.GetBlockCount(); ++n)
+        dict.EnumBlockWords(n, [](const char* w) { return std::strlen(w) < 128; });
 }
 
 } // namespace
@@ -65,31 +63,26 @@ TEST(DictFormat, CodesDecodeMostSignificantBitFirstFromLowBitsUp)
     EXPECT_STREQ(sz, "nation");
     EXPECT_EQ(dict.DecodeWord(42, sz), 47u);
     EXPECT_STREQ(sz, "");
-}
 
-TEST(DictFormat, WriterUsesLetterGroupsLongestFirst)
-{
+    // Letter groups, longest first, shorten the word and decode back to the same letters.
     CDctBitWriter grouped, plain;
     grouped.PutWord("nationchia");
     plain.PutWord("nationchia", false);
     EXPECT_EQ(grouped.BitCount(), 5u * 5 + 6); // n a tion ch ia, end, skipped bit
     EXPECT_EQ(plain.BitCount(), 5u * 10 + 6);
-    CDictionary a, b;
-    ASSERT_TRUE(a.LoadDictionaryFromData(Image({0}, grouped)));
-    ASSERT_TRUE(b.LoadDictionaryFromData(Image({0}, plain)));
-    EXPECT_EQ(a.GetBlockHead(0), "nationchia");
-    EXPECT_EQ(b.GetBlockHead(0), "nationchia");
+    for (const CDctBitWriter* p : {&grouped, &plain}) {
+        ASSERT_TRUE(dict.LoadDictionaryFromData(Image({0}, *p)));
+        EXPECT_EQ(dict.GetBlockHead(0), "nationchia");
+    }
 }
 
 TEST(DictHeads, OneHeadAndAllHeadsAndIgnoredEntries)
 {
-    // Entry 0 only: one head.
     CDictionary dict;
     ASSERT_TRUE(dict.LoadDictionary(MakeDictionaryFile("one.dct", {"cat", "dog"}, 1)));
     EXPECT_EQ(dict.GetBlockCount(), 1);
     EXPECT_EQ(dict.GetBlockHead(0), "cat");
 
-    // 128 blocks give 128 heads, each the first word of its block.
     const auto words = MakeWords(128 * 3);
     ASSERT_TRUE(dict.LoadDictionary(MakeDictionaryFile("full.dct", words)));
     ASSERT_EQ(dict.GetBlockCount(), 128);
@@ -98,21 +91,22 @@ TEST(DictHeads, OneHeadAndAllHeadsAndIgnoredEntries)
 
     // After the first zero entry, later entries are ignored even when they are not zero.
     QByteArray image = MakeDictionaryImage({"ant", "bee", "cow", "doe"}, 4);
-    const quint32 third = qFromLittleEndian<quint32>(image.constData() + 8);
-    qToLittleEndian<quint32>(0, image.data() + 8);
-    qToLittleEndian<quint32>(third, image.data() + 20);
+    const quint32 third = Entry(image, 2);
+    SetEntry(image, 2, 0);
+    SetEntry(image, 5, third);
     ASSERT_TRUE(dict.LoadDictionary(WriteTestFile("gap.dct", image)));
     EXPECT_EQ(dict.GetBlockCount(), 2);
     EXPECT_TRUE(dict.Contains("doe")); // block 1 runs to the end of the data
 }
 
-TEST(DictHeads, ASecondLoadReplacesTheFirstEvenWhenItFails)
+TEST(DictHeads, ALoadReplacesTheLastEvenWhenItFailsAndIgnoresNameCase)
 {
     CDictionary dict;
     ASSERT_TRUE(dict.LoadDictionary(MakeDictionaryFile("first.dct", {"apple", "pear"}, 2)));
-    EXPECT_TRUE(dict.Contains("pear"));
-    ASSERT_TRUE(dict.LoadDictionary(MakeDictionaryFile("second.dct", {"plum", "sloe"}, 2)));
+    MakeDictionaryFile("Mixed Case.DCT", {"plum", "sloe"}, 2);
+    ASSERT_TRUE(dict.LoadDictionary(TestRootFolder() + "dct/mixed case.dct"));
     EXPECT_FALSE(dict.Contains("pear"));
+    EXPECT_TRUE(dict.Contains("SLOE"));
     EXPECT_EQ(dict.GetBlockHead(0), "plum");
 
     EXPECT_FALSE(dict.LoadDictionary(TestRootFolder() + "dct/missing.dct"));
@@ -124,54 +118,35 @@ TEST(DictHeads, ASecondLoadReplacesTheFirstEvenWhenItFails)
     EXPECT_FALSE(dict.IsLoaded());
 }
 
-TEST(DictHeads, FileNameIsFoundWhateverItsCase)
-{
-    MakeDictionaryFile("Mixed Case.DCT", {"owl"}, 1);
-    CDictionary dict;
-    EXPECT_TRUE(dict.LoadDictionary(TestRootFolder() + "dct/mixed case.dct"));
-    EXPECT_TRUE(dict.Contains("OWL"));
-}
-
 TEST(DictDamaged, RefusedFilesHoldNothing)
 {
     const QByteArray good = MakeDictionaryImage(MakeWords(300), 8);
-    std::vector<std::pair<const char*, QByteArray>> cases;
-    cases.push_back({"empty", QByteArray()});
-    cases.push_back({"short", good.left(511)});
-    QByteArray entry0 = good;
-    entry0[1] = 1; // first four bytes not all zero
-    cases.push_back({"entry0", entry0});
-    QByteArray descending = good;
-    qToLittleEndian<quint32>(qFromLittleEndian<quint32>(good.constData() + 8) - 1, descending.data() + 12);
-    cases.push_back({"descending", descending});
-    QByteArray equal = good;
-    qToLittleEndian<quint32>(qFromLittleEndian<quint32>(good.constData() + 8), equal.data() + 12);
-    cases.push_back({"equal", equal});
-    QByteArray past = good;
-    qToLittleEndian<quint32>(quint32((good.size() - 512) * 8), past.data() + 28);
-    cases.push_back({"past the data", past});
-    QByteArray huge = good;
-    qToLittleEndian<quint32>(0xFFFFFFF0u, huge.data() + 28);
-    cases.push_back({"far past", huge});
-    QByteArray overlap = good;
-    qToLittleEndian<quint32>(3, overlap.data() + 4);
-    cases.push_back({"block starts inside the head before", overlap});
-
-    CDctBitWriter code31;
+    auto patched = [&](int nEntry, quint32 value) {
+        QByteArray image = good;
+        SetEntry(image, nEntry, value);
+        return image;
+    };
+    CDctBitWriter code31, longHead, cut;
     PutCodes(code31, {5, 31, 5, 0});
     code31.PutBit(false);
-    cases.push_back({"code 31 head", Image({0}, code31)});
-
-    CDctBitWriter longHead;
     for (int i = 0; i < 128; ++i)
         longHead.PutCode(5);
     longHead.PutCode(0);
-    cases.push_back({"128 letters", Image({0}, longHead)});
-
-    CDctBitWriter cut;
     PutCodes(cut, {5, 6, 7}); // no terminating code: the data ends inside the word
-    cases.push_back({"cut head", Image({0}, cut)});
 
+    const std::pair<const char*, QByteArray> cases[] = {
+        {"empty", QByteArray()},
+        {"short", good.left(511)},
+        {"entry 0 not zero", patched(0, 0x100)},
+        {"descending", patched(3, Entry(good, 2) - 1)},
+        {"equal", patched(3, Entry(good, 2))},
+        {"past the data", patched(7, quint32((good.size() - 512) * 8))},
+        {"far past", patched(7, 0xFFFFFFF0u)},
+        {"block starts inside the head before", patched(1, 3)},
+        {"code 31 head", Image({0}, code31)},
+        {"128 letters", Image({0}, longHead)},
+        {"cut head", Image({0}, cut)},
+    };
     CDictionary dict;
     for (const auto& [name, image] : cases) {
         ASSERT_TRUE(dict.LoadDictionary(MakeDictionaryFile("ok.dct", {"ok"}, 1)));
@@ -209,20 +184,15 @@ TEST(DictDamaged, DamageInsideABlockStaysBounded)
     EXPECT_TRUE(dict.HasWords());
     std::vector<std::string> listed;
     for (int b = 0; b < dict.GetBlockCount(); ++b)
-        dict.EnumBlockWords(b, [&](const char* s) {
-            listed.emplace_back(s);
-            return true;
-        });
-    ASSERT_EQ(listed.size(), 5u);
-    EXPECT_EQ(listed[1], "bb");
-    EXPECT_EQ(listed[2], std::string(127, 'c')); // cut to what a buffer of 128 holds
-    EXPECT_EQ(listed[4], "eel");
+        dict.EnumBlockWords(b, [&](const char* s) { return listed.emplace_back(s), true; });
+    EXPECT_EQ(listed, std::vector<std::string>({"abc", "bb", std::string(127, 'c'), "dog", "eel"})); // cut to 127
     EXPECT_TRUE(dict.Contains("eel"));
     EXPECT_FALSE(dict.Contains("ff"));
     EXPECT_FALSE(dict.Contains("zebra"));
     EXPECT_FALSE(dict.HasPrefix("f"));
     char sz[128];
-    EXPECT_EQ(dict.DecodeWord(DWORD((image.size() - 512) * 8 - 3), sz), DWORD((image.size() - 512) * 8));
+    const DWORD dwEnd = DWORD((image.size() - 512) * 8);
+    EXPECT_EQ(dict.DecodeWord(dwEnd - 3, sz), dwEnd);
     ExerciseAll(dict);
 
     ASSERT_TRUE(dict.LoadDictionary(WriteTestFile("inner.dct", image)));
@@ -240,8 +210,8 @@ TEST(DictDamaged, AFileWithoutWordsLoadsAndAnswersNothing)
     EXPECT_FALSE(dict.Contains("a"));
     EXPECT_FALSE(dict.HasPrefix(""));
     char sz[128] = "junk";
-    dict.RandomWord(sz, 0, 0);
-    EXPECT_STREQ(sz, "");
-    dict.RandomWord(sz, 4, 16);
-    EXPECT_STREQ(sz, "");
+    for (UINT nMin : {0u, 4u}) {
+        dict.RandomWord(sz, nMin, 16);
+        EXPECT_STREQ(sz, "");
+    }
 }

@@ -32,34 +32,25 @@ QByteArray ReadAll(const QString& path)
 
 } // namespace
 
-TEST(PersonalList, LineEndingsCommentsAndLastLine)
+TEST(PersonalList, LineEndingsCommentsEmptyAndOverlongLines)
 {
-    const QString crlf = WriteTestFile("crlf.pdt", ";comment\r\nApple\r\nbanana\r\n;x\r\ncherry");
-    const QString lf = WriteTestFile("lf.pdt", ";comment\nApple\nban\rana\n;x\ncherry\n");
+    const QByteArray longLine(128, 'q'), longest(127, 'r');
+    const QString crlf = WriteTestFile("crlf.pdt", ";comment\r\nApple\r\n\r\nbanana\r\n;x\r\n" + longLine + "\r\ncherry");
+    const QString lf = WriteTestFile("lf.pdt", ";comment\n\nApple\nban\rana\n;x\ncherry\n" + longest + "\n" + longLine);
     CDictionary a, b;
     a.LoadPersonalList(crlf);
     b.LoadPersonalList(lf);
     EXPECT_EQ(a.GetPersonalWords(), QStringList({"Apple", "banana", "cherry"})); // read as they stand
-    EXPECT_EQ(b.GetPersonalWords(), a.GetPersonalWords());
+    EXPECT_EQ(b.GetPersonalWords(), QStringList({"Apple", "banana", "cherry", QString(longest)}));
     EXPECT_TRUE(a.Contains("APPLE"));
     EXPECT_FALSE(a.Contains(";comment"));
     EXPECT_FALSE(a.IsPersonalDirty());
-}
-
-TEST(PersonalList, EmptyAndOverlongLinesAreNoWords)
-{
-    const QByteArray longLine(128, 'q');
-    const QString path = WriteTestFile("odd.pdt", "\n\nok\n" + longLine + "\n" + QByteArray(127, 'r') + "\n" + longLine);
-    CDictionary dict;
-    dict.LoadPersonalList(path);
-    EXPECT_EQ(dict.GetPersonalWords(), QStringList({"ok", QString(127, 'r')}));
 }
 
 TEST(PersonalList, MissingFileIsAnEmptyListCreatedAtTheFirstSave)
 {
     CScriptedMessageBox boxes;
     const QString path = PersonalPath("missing");
-    QFile::remove(path);
     {
         CDictionary dict;
         dict.LoadPersonalList(path);
@@ -71,7 +62,6 @@ TEST(PersonalList, MissingFileIsAnEmptyListCreatedAtTheFirstSave)
     } // the destructor saves
     EXPECT_EQ(ReadAll(path), kHeader + "apple\nzebra\n");
     EXPECT_TRUE(boxes.boxes.empty());
-
     CDictionary again;
     again.LoadPersonalList(path);
     EXPECT_EQ(again.GetPersonalWords(), QStringList({"apple", "zebra"}));
@@ -95,10 +85,8 @@ TEST(PersonalList, NothingAddedMeansNoRewrite)
 TEST(PersonalList, TextThatCannotBeOneLineIsRefused)
 {
     CDictionary dict;
-    EXPECT_FALSE(dict.AddPersonalWord(""));
-    EXPECT_FALSE(dict.AddPersonalWord("two\nlines"));
-    EXPECT_FALSE(dict.AddPersonalWord(";comment"));
-    EXPECT_FALSE(dict.AddPersonalWord(QString(128, 'a')));
+    for (const QString& s : {QString(), QString("two\nlines"), QString(";comment"), QString(128, 'a')})
+        EXPECT_FALSE(dict.AddPersonalWord(s)) << s.toStdString();
     EXPECT_FALSE(dict.IsPersonalDirty());
     EXPECT_TRUE(dict.GetPersonalWords().isEmpty());
 }
@@ -106,9 +94,8 @@ TEST(PersonalList, TextThatCannotBeOneLineIsRefused)
 TEST(PersonalList, UncreatableFileShowsItsMessageAndKeepsTheFlag)
 {
     CScriptedMessageBox boxes;
-    const QString path = TestRootFolder() + "no/such/folder/personal.pdt";
     CDictionary dict;
-    dict.LoadPersonalList(path);
+    dict.LoadPersonalList(TestRootFolder() + "no/such/folder/personal.pdt");
     dict.AddPersonalWord("word");
     EXPECT_EQ(dict.SavePersonalList(), 1);
     ASSERT_EQ(boxes.boxes.size(), 1u);
@@ -116,7 +103,6 @@ TEST(PersonalList, UncreatableFileShowsItsMessageAndKeepsTheFlag)
     EXPECT_EQ(boxes.boxes[0].strCaption, "Quillotrix");
     EXPECT_EQ(boxes.boxes[0].nType & 0x0F, MB_OK);
     EXPECT_TRUE(dict.IsPersonalDirty());
-    boxes.Clear();
     dict.LoadPersonalList(QString()); // no path: the destructor saves nothing
 }
 
@@ -126,7 +112,6 @@ TEST(PersonalList, FailedWriteLeavesTheOldFileWhole)
     const QString path = PersonalPath("full");
     const QByteArray original = kHeader + "old\n";
     ASSERT_TRUE(WriteFileReplacing(path, original));
-
     CDictionary dict;
     dict.LoadPersonalList(path);
     for (int i = 0; i < 200; ++i)
@@ -147,6 +132,5 @@ TEST(PersonalList, FailedWriteLeavesTheOldFileWhole)
     EXPECT_EQ(boxes.boxes[0].strText, "Error writing persnal dictionary file");
     EXPECT_FALSE(dict.IsPersonalDirty());
     EXPECT_EQ(ReadAll(path), original);
-    const QStringList leftovers = QDir(QFileInfo(path).path()).entryList(QDir::Files);
-    EXPECT_EQ(leftovers, QStringList({"personal.pdt"}));
+    EXPECT_EQ(QDir(QFileInfo(path).path()).entryList(QDir::Files), QStringList({"personal.pdt"}));
 }

@@ -8,29 +8,29 @@
 #include "tests/support/TestEnv.h"
 
 namespace {
-QString WriteImage(const QString& name, int w, int h, QRgb colour, const char* format)
+
+QString WriteFile(const QString& name, const QByteArray& data)
+{
+    QFile f(TestRootFolder() + name);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(data) == data.size());
+    return f.fileName();
+}
+
+QString WriteImage(const QString& name, int w, int h, QRgb colour = qRgb(255, 0, 0), const char* format = "PNG")
 {
     QImage img(w, h, QImage::Format_RGB32);
     img.fill(colour);
-    const QString path = TestRootFolder() + name;
-    EXPECT_TRUE(img.save(path, format));
-    return path;
+    img.setPixel(0, 0, qRgb(255, 255, 0)); // marks the corner for tiling
+    EXPECT_TRUE(img.save(TestRootFolder() + name, format));
+    return TestRootFolder() + name;
 }
 
 // A 30 x 20 pure blue GIF (Qt reads GIF but cannot write it).
-QString WriteBlueGif(const QString& name)
-{
-    static const unsigned char gif[] = {
-        0x47, 0x49, 0x46, 0x38, 0x39, 0x61, 0x1e, 0x00, 0x14, 0x00, 0xf0, 0x00, 0x00, 0x00, 0x00, 0xff,
-        0x00, 0x00, 0x00, 0x21, 0xf9, 0x04, 0x00, 0x00, 0x00, 0x00, 0x00, 0x2c, 0x00, 0x00, 0x00, 0x00,
-        0x1e, 0x00, 0x14, 0x00, 0x00, 0x02, 0x17, 0x84, 0x8f, 0xa9, 0xcb, 0xed, 0x0f, 0xa3, 0x9c, 0xb4,
-        0xda, 0x8b, 0xb3, 0xde, 0xbc, 0xfb, 0x0f, 0x86, 0xe2, 0x48, 0x96, 0x66, 0x52, 0x00, 0x00, 0x3b};
-    const QString path = TestRootFolder() + name;
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(reinterpret_cast<const char*>(gif), sizeof gif);
-    return path;
-}
+const unsigned char kBlueGif[] = {
+    0x47, 0x49, 0x46, 0x38, 0x39, 0x61, 0x1e, 0x00, 0x14, 0x00, 0xf0, 0x00, 0x00, 0x00, 0x00, 0xff,
+    0x00, 0x00, 0x00, 0x21, 0xf9, 0x04, 0x00, 0x00, 0x00, 0x00, 0x00, 0x2c, 0x00, 0x00, 0x00, 0x00,
+    0x1e, 0x00, 0x14, 0x00, 0x00, 0x02, 0x17, 0x84, 0x8f, 0xa9, 0xcb, 0xed, 0x0f, 0xa3, 0x9c, 0xb4,
+    0xda, 0x8b, 0xb3, 0xde, 0xbc, 0xfb, 0x0f, 0x86, 0xe2, 0x48, 0x96, 0x66, 0x52, 0x00, 0x00, 0x3b};
 
 struct Target {
     Target(int cx, int cy)
@@ -43,101 +43,77 @@ struct Target {
     CDC dc;
     CBitmap bmp;
 };
+
 } // namespace
 
-TEST(Picture, LoadsJpegAndGifAndDrawsAtTheGivenPoint)
+TEST(Picture, LoadsGifAndJpegAndDrawsAtTheGivenPoint)
 {
     EXPECT_TRUE(LoadImageDecoder());
     CPicture pic;
     EXPECT_FALSE(pic.IsLoaded());
-    ASSERT_TRUE(pic.LoadFromFile(nullptr, WriteBlueGif("blue.gif")));
+    ASSERT_TRUE(pic.LoadFromFile(nullptr, WriteFile("blue.gif", QByteArray(reinterpret_cast<const char*>(kBlueGif), sizeof kBlueGif))));
     ASSERT_TRUE(pic.IsLoaded());
-    EXPECT_EQ(pic.GetWidth(), 30);
-    EXPECT_EQ(pic.GetHeight(), 20);
+    EXPECT_EQ(CSize(pic.GetWidth(), pic.GetHeight()), CSize(30, 20));
     Target t(50, 50);
     EXPECT_TRUE(pic.Draw(&t.dc, 5, 5));
     EXPECT_EQ(t.dc.GetPixel(5, 5), RGB(0, 0, 255));
     EXPECT_EQ(t.dc.GetPixel(34, 24), RGB(0, 0, 255));
     EXPECT_EQ(t.dc.GetPixel(35, 24), RGB(1, 2, 3));
-
     ASSERT_TRUE(pic.LoadFromFile(nullptr, WriteImage("grey.jpg", 10, 10, qRgb(128, 128, 128), "JPG")));
     EXPECT_EQ(pic.GetWidth(), 10);
 }
 
 TEST(Picture, LargePicturesShrinkToFitKeepingTheirProportions)
 {
+    struct Case {
+        const char* name;
+        int w, h, fitW, fitH;
+    };
     CPicture pic;
-    ASSERT_TRUE(pic.LoadFromFile(nullptr, WriteImage("wide.png", 960, 320, qRgb(0, 200, 0), "PNG")));
-    EXPECT_EQ(pic.GetWidth(), 240);
-    EXPECT_EQ(pic.GetHeight(), 80);
-    ASSERT_TRUE(pic.LoadFromFile(nullptr, WriteImage("tall.jpg", 300, 1280, qRgb(0, 200, 0), "JPG")));
-    EXPECT_EQ(pic.GetWidth(), 75);
-    EXPECT_EQ(pic.GetHeight(), 320);
-    // A picture that fits is kept at its size.
-    ASSERT_TRUE(pic.LoadFromFile(nullptr, WriteImage("fits.png", 240, 320, qRgb(0, 200, 0), "PNG")));
-    EXPECT_EQ(pic.GetWidth(), 240);
-    EXPECT_EQ(pic.GetHeight(), 320);
+    for (const Case& c : {Case{"wide.png", 960, 320, 240, 80}, Case{"tall.jpg", 300, 1280, 75, 320}, Case{"fits.png", 240, 320, 240, 320}}) {
+        ASSERT_TRUE(pic.LoadFromFile(nullptr, WriteImage(c.name, c.w, c.h, qRgb(0, 200, 0), QString(c.name).endsWith("jpg") ? "JPG" : "PNG")));
+        EXPECT_EQ(CSize(pic.GetWidth(), pic.GetHeight()), CSize(c.fitW, c.fitH)) << c.name;
+    }
 }
 
-TEST(Picture, AMissingFileKeepsTheEarlierPicture)
+// Unreadable files keep the earlier picture; undecodable ones leave none and still succeed.
+TEST(Picture, LoadingFailures)
 {
+    const QString red = WriteImage("red.png", 12, 12);
     CPicture pic;
-    ASSERT_TRUE(pic.LoadFromFile(nullptr, WriteImage("keep.png", 12, 12, qRgb(255, 0, 0), "PNG")));
+    ASSERT_TRUE(pic.LoadFromFile(nullptr, red));
     EXPECT_FALSE(pic.LoadFromFile(nullptr, TestRootFolder() + "no such picture.jpg"));
     EXPECT_FALSE(pic.LoadFromFile(nullptr, TestRootFolder())); // a folder cannot be read as a file
     ASSERT_TRUE(pic.IsLoaded());
     EXPECT_EQ(pic.GetWidth(), 12);
-}
 
-TEST(Picture, AnUndecodableFileLeavesThePictureEmptyAndStillSucceeds)
-{
-    CPicture pic;
-    ASSERT_TRUE(pic.LoadFromFile(nullptr, WriteImage("before.png", 12, 12, qRgb(255, 0, 0), "PNG")));
-    const QString path = TestRootFolder() + "damaged.jpg";
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("\xFF\xD8\xFF\xE0 this is not really a JPEG file at all");
-    f.close();
-    EXPECT_TRUE(pic.LoadFromFile(nullptr, path));
-    EXPECT_FALSE(pic.IsLoaded());
-    EXPECT_EQ(pic.GetWidth(), 0);
-    Target t(10, 10);
-    EXPECT_FALSE(pic.Draw(&t.dc, 0, 0));
-    EXPECT_EQ(t.dc.GetPixel(0, 0), RGB(1, 2, 3));
+    for (const QString& bad : {WriteFile("damaged.jpg", "\xFF\xD8\xFF\xE0 this is not really a JPEG file at all"),
+                               WriteFile("empty.gif", QByteArray())}) {
+        ASSERT_TRUE(pic.LoadFromFile(nullptr, red));
+        EXPECT_TRUE(pic.LoadFromFile(nullptr, bad)) << qPrintable(bad);
+        EXPECT_FALSE(pic.IsLoaded());
+        EXPECT_EQ(pic.GetWidth(), 0);
+        Target t(20, 20);
+        EXPECT_FALSE(pic.Draw(&t.dc, 0, 0));
+        EXPECT_FALSE(pic.Tile(&t.dc, 20, 20));
+        EXPECT_EQ(t.dc.GetPixel(0, 0), RGB(1, 2, 3));
+    }
 
-    // An empty file is just as undecodable.
-    QFile e(TestRootFolder() + "empty.gif");
-    ASSERT_TRUE(e.open(QIODevice::WriteOnly));
-    e.close();
-    ASSERT_TRUE(pic.LoadFromFile(nullptr, WriteImage("again.png", 12, 12, qRgb(255, 0, 0), "PNG")));
-    EXPECT_TRUE(pic.LoadFromFile(nullptr, TestRootFolder() + "empty.gif"));
-    EXPECT_FALSE(pic.IsLoaded());
-}
-
-TEST(Picture, AfterReleaseNothingIsDrawn)
-{
-    CPicture pic;
-    ASSERT_TRUE(pic.LoadFromFile(nullptr, WriteImage("rel.png", 12, 12, qRgb(255, 0, 0), "PNG")));
+    // Released, nothing is drawn; a later load works again.
+    ASSERT_TRUE(pic.LoadFromFile(nullptr, red));
     pic.Release();
     Target t(20, 20);
     EXPECT_FALSE(pic.Draw(&t.dc, 0, 0));
-    EXPECT_FALSE(pic.Tile(&t.dc, 20, 20));
-    EXPECT_EQ(t.dc.GetPixel(0, 0), RGB(1, 2, 3));
-    // ...and a later load works again.
-    ASSERT_TRUE(pic.LoadFromFile(nullptr, TestRootFolder() + "rel.png"));
+    ASSERT_TRUE(pic.LoadFromFile(nullptr, red));
     EXPECT_TRUE(pic.Draw(&t.dc, 0, 0));
-    EXPECT_EQ(t.dc.GetPixel(0, 0), RGB(255, 0, 0));
+    EXPECT_EQ(t.dc.GetPixel(1, 1), RGB(255, 0, 0));
 }
 
 TEST(Picture, ScreenBackgroundTilesFromTheOriginOrUsesTheButtonFace)
 {
     // A 100 x 100 picture with a marked corner covers 240 x 268 with 3 x 3 copies.
-    QImage img(100, 100, QImage::Format_RGB32);
-    img.fill(qRgb(0, 128, 0));
-    img.setPixel(0, 0, qRgb(255, 255, 0));
-    ASSERT_TRUE(img.save(TestRootFolder() + "tile.png"));
     CPicture pic;
-    ASSERT_TRUE(pic.LoadFromFile(nullptr, TestRootFolder() + "tile.png"));
+    ASSERT_TRUE(pic.LoadFromFile(nullptr, WriteImage("tile.png", 100, 100, qRgb(0, 128, 0))));
     Target t(240, 268);
     DrawScreenBackground(&t.dc, CRect(0, 0, 240, 268), &pic);
     for (int x : {0, 100, 200})

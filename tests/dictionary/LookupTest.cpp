@@ -29,6 +29,9 @@ TEST(DictLookup, HeadsFirstAndLastWords)
     const auto words = MakeWords(1000);
     CDictionary dict;
     ASSERT_TRUE(dict.LoadDictionary(MakeDictionaryFile("lookup.dct", words, 10)));
+    ASSERT_EQ(dict.GetBlockCount(), 10);
+    for (int b = 0; b < 10; ++b)
+        EXPECT_EQ(dict.GetBlockHead(b).toStdString(), words[size_t(b) * 100]);
     // Every word, whether a head or inside a block, first of all or last of all.
     for (const auto& w : words)
         ASSERT_TRUE(dict.Contains(QString::fromStdString(w))) << w;
@@ -55,6 +58,8 @@ TEST(DictLookup, EndMarkerIsNoWordUnlessPersonal)
 {
     CDictionary dict;
     ASSERT_TRUE(dict.LoadDictionary(MakeDictionaryFile("sentinel.dct", {"zoo", "zzz"}, 1)));
+    EXPECT_EQ(dict.GetBlockCount(), 1);
+    EXPECT_EQ(dict.GetBlockHead(0), "zoo");
     EXPECT_FALSE(dict.Contains("zzzzzzzzz"));
     EXPECT_TRUE(dict.Contains("ZZZZZZZZZ")); // upper case is looked up like any word: the file holds it
     EXPECT_TRUE(dict.Contains("zzz"));
@@ -64,19 +69,6 @@ TEST(DictLookup, EndMarkerIsNoWordUnlessPersonal)
     dict.AddPersonalWord("zzzzzzzzz");
     EXPECT_TRUE(dict.Contains("zzzzzzzzz"));
     EXPECT_TRUE(dict.HasPrefix("zzzz"));
-}
-
-TEST(DictLookup, PersonalWordsWithoutMainDictionary)
-{
-    CDictionary dict;
-    dict.AddPersonalWord("Quillotrix");
-    EXPECT_TRUE(dict.Contains("QUILLOTRIX"));
-    EXPECT_TRUE(dict.HasPrefix("QuIl"));
-    EXPECT_FALSE(dict.Contains("quill"));
-    EXPECT_FALSE(dict.HasPrefix("x"));
-    BOOL bWord = TRUE;
-    EXPECT_TRUE(dict.LookupPrefix("quill", bWord));
-    EXPECT_FALSE(bWord);
 }
 
 // Contains, HasPrefix and LookupPrefix agree with a plain search over every word of a shipped list.
@@ -115,6 +107,7 @@ TEST(DictRandom, BlockWeightingTwiceForBlockZeroNeverTheLast)
     const auto words = MakeWords(512);
     CDictionary dict;
     ASSERT_TRUE(dict.LoadDictionary(MakeDictionaryFile("weights.dct", words, 128)));
+    ASSERT_EQ(dict.GetBlockCount(), 128);
     srand(12345);
     std::vector<int> counts(128, 0);
     char sz[128];
@@ -144,15 +137,4 @@ TEST(DictRandom, BoundsAreTriedOnceThenTheBlocksLastWord)
     // A single block is drawn from, last word included.
     ASSERT_TRUE(dict.LoadDictionary(MakeDictionaryFile("single.dct", {"elk", "emu", "ewe"}, 1)));
     EXPECT_EQ(Draws(dict, 100), std::set<std::string>({"elk", "emu", "ewe"}));
-}
-
-TEST(DictRandom, ShippedDictionaryGivesWordsItContains)
-{
-    CDictionary dict;
-    ASSERT_TRUE(dict.LoadDictionary(ShippedComprehensive()));
-    srand(99);
-    for (const std::string& w : Draws(dict, 300, 4, 16)) {
-        ASSERT_FALSE(w.empty());
-        EXPECT_TRUE(dict.Contains(QString::fromStdString(w))) << w;
-    }
 }

@@ -59,6 +59,13 @@ TEST(PersonalList, MissingFileIsAnEmptyListCreatedAtTheFirstSave)
         EXPECT_TRUE(dict.AddPersonalWord("apple"));
         EXPECT_TRUE(dict.AddPersonalWord("ZEBRA")); // already there
         EXPECT_EQ(dict.GetPersonalWords(), QStringList({"apple", "zebra"}));
+        // Looked up with no main dictionary loaded.
+        BOOL bWord = TRUE;
+        EXPECT_TRUE(dict.Contains("zEBRA"));
+        EXPECT_FALSE(dict.Contains("zeb"));
+        EXPECT_FALSE(dict.HasPrefix("x"));
+        EXPECT_TRUE(dict.LookupPrefix("ZeB", bWord));
+        EXPECT_FALSE(bWord);
     } // the destructor saves
     EXPECT_EQ(ReadAll(path), kHeader + "apple\nzebra\n");
     EXPECT_TRUE(boxes.boxes.empty());

@@ -14,8 +14,7 @@ namespace {
 
 struct ToolRun {
     int nExit = -1;
-    QByteArray out;
-    QByteArray err;
+    QByteArray out, err;
 };
 
 ToolRun RunTool(const QStringList& args, const QByteArray& input = QByteArray())
@@ -27,11 +26,8 @@ ToolRun RunTool(const QStringList& args, const QByteArray& input = QByteArray())
         process.write(input);
     process.closeWriteChannel();
     EXPECT_TRUE(process.waitForFinished(60000));
-    ToolRun run;
-    run.nExit = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    return run;
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, process.readAllStandardOutput(),
+            process.readAllStandardError()};
 }
 
 // The filter, written out plainly: lines of a-z only, sorted byte-wise, each once.
@@ -76,9 +72,8 @@ TEST(ToolBuild, FiltersCountsAndBlocks)
     const QString out = TestRootFolder() + "small.dct";
     const ToolRun run = RunTool({"build", "--blocks", "2", list, out});
     ASSERT_EQ(run.nExit, 0) << run.err.constData();
-    EXPECT_TRUE(run.out.contains("words kept: 4")) << run.out.constData();
-    EXPECT_TRUE(run.out.contains("lines skipped: 4"));
-    EXPECT_TRUE(run.out.contains("blocks: 2"));
+    for (const char* line : {"words kept: 4", "lines skipped: 4", "blocks: 2"})
+        EXPECT_TRUE(run.out.contains(line)) << run.out.constData();
     EXPECT_EQ(RunTool({"list", out}).out, QByteArray("apple\nbanana\nfig\npear\n"));
     const ToolRun info = RunTool({"info", out});
     EXPECT_EQ(info.out, QByteArray("blocks: 2\nwords: 4\nbytes: " + QByteArray::number(QFile(out).size())
@@ -101,15 +96,14 @@ TEST(ToolCheck, AnswersAsContainsDoes)
 
 TEST(ToolRandom, SameDrawsAsTheDictionary)
 {
-    const auto words = MakeWords(2000);
-    const QString path = MakeDictionaryFile("random.dct", words, 32);
+    const QString path = MakeDictionaryFile("random.dct", MakeWords(2000), 32);
     const ToolRun run = RunTool({"random", path, "--seed", "77", "--min", "4", "--max", "16", "--count", "50"});
     ASSERT_EQ(run.nExit, 0);
     CDictionary dict;
     ASSERT_TRUE(dict.LoadDictionary(path));
     srand(77);
-    QByteArray expected;
     char sz[128];
+    QByteArray expected;
     for (int i = 0; i < 50; ++i) {
         dict.RandomWord(sz, 4, 16);
         expected += QByteArray(sz) + '\n';
@@ -119,7 +113,8 @@ TEST(ToolRandom, SameDrawsAsTheDictionary)
 }
 
 // A file as another writer might make it: no letter groups, blocks of unequal size, no end marker,
-// a stray table entry after the first zero and a whole spare byte of zero padding.
+// a stray table entry after the first zero (ignored: the last block runs to the end of the data)
+// and a whole spare byte of zero padding.
 TEST(ToolForeignFiles, AnyValidEncodingIsRead)
 {
     CDctBitWriter w;

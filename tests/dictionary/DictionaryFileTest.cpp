@@ -89,7 +89,9 @@ TEST(DictDamaged, RefusedFilesHoldNothing)
         qToLittleEndian<quint32>(value, image.data() + 4 * nEntry);
         return image;
     };
-    CDctBitWriter code31, longHead, cut;
+    CDctBitWriter code31, longHead, cut, inside;
+    inside.PutWord("ab", false); // from bit 5 the head reads "b", a well-formed word above "ab"
+    inside.PutWord("ac", false);
     PutCodes(code31, {5, 31, 5, 0});
     code31.PutBit(false);
     for (int i = 0; i < 128; ++i)
@@ -105,10 +107,11 @@ TEST(DictDamaged, RefusedFilesHoldNothing)
         {"equal", patched(3, Entry(good, 2))},
         {"past the data", patched(7, quint32((good.size() - 512) * 8))},
         {"far past", patched(7, 0xFFFFFFF0u)},
-        {"block starts inside the head before", patched(1, 3)},
+        {"block starts inside the first head", patched(1, 3)},
         {"code 31 head", ComposeDictionaryImage({0}, code31.Bytes())},
         {"128 letters", ComposeDictionaryImage({0}, longHead.Bytes())},
         {"cut head", ComposeDictionaryImage({0}, cut.Bytes())},
+        {"block starts inside the head before it", ComposeDictionaryImage({0, 5}, inside.Bytes())},
     };
     CDictionary dict;
     for (const auto& [name, image] : cases) {

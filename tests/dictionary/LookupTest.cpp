@@ -103,7 +103,7 @@ TEST(DictLookup, PrefixesAgreeWithTheWordList)
 
 TEST(DictRandom, BlockWeightingTwiceForBlockZeroNeverTheLast)
 {
-    // 128 blocks of 4 words: MakeWords' order tells which block a word came from.
+    // 128 blocks of 4 words: a word's place in the sorted list tells its block.
     const auto words = MakeWords(512);
     CDictionary dict;
     ASSERT_TRUE(dict.LoadDictionary(MakeDictionaryFile("weights.dct", words, 128)));

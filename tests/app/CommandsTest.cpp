@@ -97,18 +97,6 @@ TEST_F(ShellTest, NewGameTestsTheDictionaryThenAsksForAGame)
     EXPECT_EQ(boxes.boxes.size(), 1u);
 }
 
-TEST_F(ShellTest, ExitClosesAtOnceWithoutARunningGame)
-{
-    CQuillotrixApp app;
-    app.InitInstance(TRUE);
-    boxes.Clear();
-    ASSERT_TRUE(app.GetMainWnd()->isVisible());
-    app.GetMainWnd()->OnCommand(ID_FILE_EXIT);
-    Spin();
-    EXPECT_TRUE(boxes.boxes.empty());
-    EXPECT_FALSE(app.GetMainWnd()->isVisible());
-}
-
 TEST_F(ShellTest, ExitAsksWhileAnyGameRunsEvenInAHiddenWindow)
 {
     WriteDictionary();
@@ -143,20 +131,27 @@ TEST_F(ShellTest, ExitAsksWhileAnyGameRunsEvenInAHiddenWindow)
     EXPECT_FALSE(pFrame->isVisible());
 } // the host stops the word finder before its screens go
 
-TEST_F(ShellTest, CtrlQClosesWithoutTheQuestion)
+TEST_F(ShellTest, ExitWithoutAGameAndCtrlQCloseWithoutTheQuestion)
 {
-    CQuillotrixApp app;
-    app.InitInstance(TRUE);
-    boxes.Clear();
-    app.GetMainWnd()->GetScreenHost().m_wndTessaryl.m_bGameRunning = TRUE;
-    QShortcut* pQuit = FindShortcut(app.GetMainWnd(), QKeySequence(Qt::CTRL | Qt::Key_Q));
-    ASSERT_NE(pQuit, nullptr);
-    Trigger(pQuit);
-    Spin();
-    EXPECT_TRUE(boxes.boxes.empty());
-    EXPECT_FALSE(app.GetMainWnd()->isVisible());
-    // The other accelerators of the handheld are not bound to anything.
-    EXPECT_EQ(FindShortcut(app.GetMainWnd(), QKeySequence(Qt::CTRL | Qt::Key_N)), nullptr);
+    for (bool bCtrlQ : {false, true}) {
+        CQuillotrixApp app;
+        app.InitInstance(TRUE);
+        boxes.Clear();
+        ASSERT_TRUE(app.GetMainWnd()->isVisible());
+        if (bCtrlQ) { // even with a game running
+            app.GetMainWnd()->GetScreenHost().m_wndTessaryl.m_bGameRunning = TRUE;
+            QShortcut* pQuit = FindShortcut(app.GetMainWnd(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+            ASSERT_NE(pQuit, nullptr);
+            Trigger(pQuit);
+            // The other accelerators of the handheld are not bound to anything.
+            EXPECT_EQ(FindShortcut(app.GetMainWnd(), QKeySequence(Qt::CTRL | Qt::Key_N)), nullptr);
+        } else {
+            app.GetMainWnd()->OnCommand(ID_FILE_EXIT);
+        }
+        Spin();
+        EXPECT_TRUE(boxes.boxes.empty()) << bCtrlQ;
+        EXPECT_FALSE(app.GetMainWnd()->isVisible()) << bCtrlQ;
+    }
 }
 
 TEST_F(ShellTest, HelpOpensTheVisibleScreensAnchor)

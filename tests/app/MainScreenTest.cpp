@@ -42,10 +42,11 @@ TEST(MainScreen, HighScoresShowSixDigitsAtLeastAndNeverCut)
     EXPECT_EQ(CMainScreenWnd::FormatHighScore(1234567), "High: 1234567 ");
 }
 
-TEST(MainScreen, ButtonsAreFilledAndFramedOneColumnWider)
+TEST(MainScreen, ButtonsAreFilledFramedOneColumnWiderAndLabelled)
 {
     AppSettings settings;
     settings.m_crCubeColor = RGB(0, 0, 192);
+    settings.m_crFontNormalColor = RGB(255, 255, 0);
     Screen s(settings);
     const COLORREF light = RGB(32, 32, 224), dark = RGB(0, 0, 160), fill = RGB(0, 0, 192), face = GetSysColor(COLOR_BTNFACE);
     for (int nTop : {18, 89, 160}) { // buttons 15..219 wide, 53 high, on a 268-pixel screen
@@ -64,8 +65,19 @@ TEST(MainScreen, ButtonsAreFilledAndFramedOneColumnWider)
         for (const auto& p : aPixels)
             EXPECT_EQ(s.Pixel(p.x, p.y), p.cr) << p.x << "," << p.y;
     }
-    EXPECT_EQ(s.Pixel(0, 0), GetSysColor(COLOR_BTNFACE));
-    EXPECT_EQ(s.Pixel(239, 267), GetSysColor(COLOR_BTNFACE));
+    // Tessaryl's label and high score in the normal text colour: the label left and vertically centred, the score right at the top.
+    int nLabelInk = 0, nScoreInk = 0, nElsewhere = 0;
+    for (int y = 19; y < 70; ++y)
+        for (int x = 16; x < 218; ++x) {
+            const COLORREF c = s.Pixel(x, y);
+            if (GetRValue(c) > 128 && GetGValue(c) > 128) // yellow, or mostly so at the edges
+                ++(x < 120 && y > 30 ? nLabelInk : x >= 120 && y < 38 ? nScoreInk : nElsewhere);
+        }
+    EXPECT_GT(nLabelInk, 100);
+    EXPECT_GT(nScoreInk, 50);
+    EXPECT_EQ(nElsewhere, 0);
+    EXPECT_EQ(s.Pixel(0, 0), face);
+    EXPECT_EQ(s.Pixel(239, 267), face);
 
     // A new tile colour shows at the next paint.
     settings.m_crCubeColor = RGB(200, 100, 0);
@@ -92,30 +104,6 @@ TEST(MainScreen, APictureSmallerThanTheScreenIsTiledFromTheCorner)
     for (CPoint pt : {CPoint(0, 0), CPoint(5, 5), CPoint(105, 7), CPoint(230, 5), CPoint(3, 150), CPoint(225, 150),
                       CPoint(10, 250), CPoint(150, 230), CPoint(239, 267), CPoint(100, 80)})
         EXPECT_EQ(s.Pixel(pt.x, pt.y), RGB(pt.x % 100, pt.y % 100, 50)) << pt.x << "," << pt.y;
-}
-
-TEST(MainScreen, LabelsAndScoresAreDrawnInTheNormalTextColour)
-{
-    AppSettings settings;
-    settings.m_crCubeColor = RGB(0, 0, 192);
-    settings.m_crFontNormalColor = RGB(255, 255, 0);
-    Screen s(settings);
-    int labelInk = 0, scoreInk = 0, elsewhere = 0;
-    for (int y = 19; y < 70; ++y) // inside button 1
-        for (int x = 16; x < 218; ++x) {
-            const COLORREF c = s.Pixel(x, y);
-            if (GetRValue(c) <= 128 || GetGValue(c) <= 128) // not yellow, nor mostly so at the edges
-                continue;
-            if (x < 120 && y > 30)
-                ++labelInk; // the label: left, vertically centred
-            else if (x >= 120 && y < 38)
-                ++scoreInk; // the score: right, at the top
-            else
-                ++elsewhere;
-        }
-    EXPECT_GT(labelInk, 100);
-    EXPECT_GT(scoreInk, 50);
-    EXPECT_EQ(elsewhere, 0);
 }
 
 TEST(MainScreen, TapsInsideAButtonShowItsGameAndEdgesFollowTheRectangleRule)

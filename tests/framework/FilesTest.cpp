@@ -41,9 +41,3 @@ TEST(Files, ReplacingWritesOverTheExistingCasingAndFailsCleanlyWithoutAFolder)
     EXPECT_FALSE(WriteFileReplacing(TestRootFolder() + "no/such/folder/file.txt", "data"));
     EXPECT_FALSE(QFile::exists(TestRootFolder() + "no"));
 }
-
-TEST(Files, FoldersComeFromTheEnvironment)
-{
-    EXPECT_EQ(GetStorageCardRoot(), TestStorageCard());
-    EXPECT_EQ(GetProgramFolder(), TestProgramFolder());
-}

@@ -1,5 +1,6 @@
 // Tessaryl board: the neighbour table, letter generation and the new-game and quit sequences.
 #include <QSet>
+#include <functional>
 
 #include "tests/tessaryl/TessarylTestSupport.h"
 
@@ -9,13 +10,11 @@ TEST(TessarylNeighbours, TableIsSymmetricWithUnusedSlotsLast)
         QSet<int> seen;
         for (int nSlot = 0; nSlot < TESS_NEIGHBOURS; ++nSlot) {
             const int nOther = g_anCellNeighbours[n][nSlot];
-            if (nOther < 0) {
+            if (nOther < 0)
                 EXPECT_TRUE(nSlot + 1 == TESS_NEIGHBOURS || g_anCellNeighbours[n][nSlot + 1] < 0) << "cell " << n;
-                continue;
-            }
-            EXPECT_TRUE(nOther != n && !seen.contains(nOther)) << n << " lists " << nOther;
+            else
+                EXPECT_TRUE(nOther != n && !seen.contains(nOther) && IsCellNeighbour(nOther, n)) << n << " lists " << nOther;
             seen.insert(nOther);
-            EXPECT_TRUE(IsCellNeighbour(nOther, n)) << n << " lists " << nOther << " but not back";
         }
     }
     // The front corner: cells 6, 11 and 18 touch one another.
@@ -81,8 +80,7 @@ TEST_F(TessarylBoard, NewGameAndQuit)
 
     srand(3);
     m_wnd.NewGame();
-    EXPECT_TRUE(m_wnd.m_bGameRunning);
-    EXPECT_FALSE(m_wnd.m_astrCells[0].isEmpty());
+    EXPECT_TRUE(m_wnd.m_bGameRunning && !m_wnd.m_astrCells[0].isEmpty());
     m_wnd.m_nScore = 450;
     m_wnd.m_wndUsedWords.AddString(QStringLiteral("Cat"));
 
@@ -92,24 +90,18 @@ TEST_F(TessarylBoard, NewGameAndQuit)
     EXPECT_EQ(m_boxes.boxes[0].strText, QStringLiteral("Are you sure you want to quit?"));
     EXPECT_EQ(m_boxes.boxes[0].strCaption, QStringLiteral("Confirmation"));
     EXPECT_EQ(m_boxes.boxes[0].nType & 0x0F, MB_YESNO);
-    EXPECT_TRUE(m_wnd.m_bGameRunning);
-    EXPECT_EQ(m_wnd.m_nScore, 450);
-    EXPECT_EQ(m_wnd.m_wndUsedWords.GetCount(), 1);
+    EXPECT_TRUE(m_wnd.m_bGameRunning && m_wnd.m_nScore == 450 && m_wnd.m_wndUsedWords.GetCount() == 1) << "declined: nothing lost";
 
     m_boxes.Answer(IDYES);
     m_wnd.QuitGame();
-    EXPECT_FALSE(m_wnd.m_bGameRunning || m_wnd.IsWorkerRunning());
-    EXPECT_EQ(m_wnd.m_nScore, 0);
-    EXPECT_EQ(m_wnd.m_wndUsedWords.GetCount(), 0);
-    for (const QString& str : m_wnd.m_astrCells)
-        EXPECT_TRUE(str.isEmpty());
+    EXPECT_FALSE(m_wnd.m_bGameRunning || m_wnd.IsWorkerRunning() || m_wnd.m_nScore || m_wnd.m_wndUsedWords.GetCount());
+    EXPECT_TRUE(std::all_of(std::begin(m_wnd.m_astrCells), std::end(m_wnd.m_astrCells), std::mem_fn(&QString::isEmpty)));
 
     // A new game replaces a running one without asking, with score and list emptied.
     m_wnd.NewGame();
     m_wnd.m_nScore = 75;
     m_wnd.m_wndUsedWords.AddString(QStringLiteral("Dog"));
     m_wnd.NewGame();
-    EXPECT_EQ(m_wnd.m_nScore, 0);
-    EXPECT_EQ(m_wnd.m_wndUsedWords.GetCount(), 0);
+    EXPECT_TRUE(m_wnd.m_nScore == 0 && m_wnd.m_wndUsedWords.GetCount() == 0);
     EXPECT_EQ(m_boxes.boxes.size(), 2u);
 }

@@ -26,17 +26,6 @@ SearchResult Search(CTessarylFinder& finder, const std::vector<QString>& astrCel
     return result;
 }
 
-// An even sample of the system word list (every initial letter kept), as a mid-sized dictionary.
-std::vector<std::string> SystemWords(size_t nMax)
-{
-    QFile file(QStringLiteral("/usr/share/dict/american-english"));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    std::vector<std::string> aWords = FilterWordList(file.readAll()), aSample;
-    for (size_t i = 0; i < aWords.size(); i += aWords.size() / nMax + 1)
-        aSample.push_back(aWords[i]);
-    return aSample;
-}
 } // namespace
 
 TEST(TessarylFinder, FindsEachWordOnceWithTheFirstPath)

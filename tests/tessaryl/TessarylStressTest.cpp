@@ -6,12 +6,7 @@ class TessarylStress : public CTessarylFixture {};
 
 TEST_F(TessarylStress, OperationsWhileTheSearchRuns)
 {
-    QFile file(QStringLiteral("/usr/share/dict/american-english"));
-    std::vector<std::string> aWords;
-    if (file.open(QIODevice::ReadOnly))
-        aWords = FilterWordList(file.readAll());
-    if (aWords.size() > 30000)
-        aWords.resize(30000); // words up to about "f": plenty of prefixes, a quick build
+    std::vector<std::string> aWords = SystemWords(30000); // plenty of prefixes, a quick build
     aWords.insert(aWords.end(), {"cat", "dog", "eat", "tea", "ate", "rat", "tar", "art", "ear", "era", "are"});
     CDictionary* pFirst = Keep(MakeDictionary(aWords, 128));
     CDictionary* pSecond = Keep(MakeDictionary({"eat", "tea", "ate", "tar", "rat", "art", "ear", "are", "era", "ran", "net"}, 4));

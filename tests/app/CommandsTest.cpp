@@ -88,7 +88,7 @@ TEST_F(ShellTest, NewGameTestsTheDictionaryThenAsksForAGame)
     app.InitInstance(FALSE);
     ASSERT_TRUE(app.m_dictionary.IsLoaded());
     app.GetMainWnd()->OnCommand(ID_FILE_NEWGAME);
-    ASSERT_EQ(boxes.boxes.size(), 1u);
+    ASSERT_EQ(boxes.boxes.size(), 1u) << "nothing reported at a start that loads the dictionary";
     EXPECT_EQ(boxes.LastText(), "Please select a game from the Game menu first");
     // With a game shown the game starts instead.
     app.GetMainWnd()->OnCommand(ID_GAME_TESSARYL);
@@ -197,26 +197,4 @@ TEST_F(ShellTest, TheAboutBoxShowsItsTextsAndStartsHelpWithAndWithoutThePrefix)
     esc.show();
     PressKey(&esc, Qt::Key_Escape);
     EXPECT_FALSE(esc.isVisible());
-}
-
-TEST_F(ShellTest, TheMainScreenShowsARaisedHighScoreWhenItIsShownAgain)
-{
-    CQuillotrixApp app;
-    app.InitInstance(FALSE);
-    CMainFrame* pFrame = app.GetMainWnd();
-    CMainScreenWnd& main = pFrame->GetScreenHost().m_wndMainScreen;
-    auto scoreArea = [&] { // the score's corner of button 1
-        main.UpdateWindow();
-        return main.GetSurface().copy(QRect(120, 18, 99, 18));
-    };
-    const QImage before = scoreArea();
-    pFrame->OnCommand(ID_GAME_TESSARYL);
-    app.m_nCubeHiScore = 987654; // raised by the game while the main screen is hidden
-    pFrame->OnCommand(ID_GAME_MAINSCREEN);
-    EXPECT_NE(scoreArea(), before);
-
-    // Reset High Scores repaints the main screen at once.
-    boxes.Answer(IDYES);
-    pFrame->OnCommand(ID_TOOLS_RESETHIGHSCORES);
-    EXPECT_EQ(scoreArea(), before);
 }

@@ -1,7 +1,7 @@
-// Start-up with its defaults, the settings written at exit, and the screens the host creates.
+// Start-up with its defaults and the screens the host creates, the settings written at exit, Reset High Scores.
 #include "tests/app/AppTestSupport.h"
 
-TEST_F(ShellTest, FirstStartOnAnEmptySettingsStoreUsesTheDefaults)
+TEST_F(ShellTest, FirstStartOnAnEmptySettingsStoreUsesTheDefaultsAndMakesTheScreens)
 {
     CQuillotrixApp app;
     ASSERT_TRUE(app.InitInstance(FALSE));
@@ -13,27 +13,19 @@ TEST_F(ShellTest, FirstStartOnAnEmptySettingsStoreUsesTheDefaults)
     EXPECT_EQ(app.m_crFontSelectedColor, 16777215u);
     EXPECT_EQ(app.m_bVerifyIncorrect, 1);
     EXPECT_TRUE(app.m_nCubeHiScore == 0 && app.m_nBridgeHiScore == 0 && app.m_nDropHiScore == 0);
-    EXPECT_EQ(GetAppSettings(), &app);
-    EXPECT_EQ(GetQuillotrixApp(), &app);
+    EXPECT_TRUE(GetAppSettings() == &app && GetQuillotrixApp() == &app);
 
     // No dictionary in the program folder: reported once, with the path, under the program's title.
     ASSERT_EQ(boxes.boxes.size(), 1u);
     EXPECT_EQ(boxes.boxes[0].strText, "Error loading dictionary " + app.m_strDictionary);
     EXPECT_EQ(boxes.boxes[0].strCaption, "Quillotrix");
     EXPECT_EQ(boxes.boxes[0].nType & 0x0F, MB_OK);
-}
 
-TEST_F(ShellTest, TheHostCreatesTheFourScreensWithTheirBitmaps)
-{
-    WriteDictionary();
-    CQuillotrixApp app;
-    app.InitInstance(FALSE);
-    EXPECT_TRUE(boxes.boxes.empty()); // the dictionary loaded: nothing to report
+    // The host's four screens, the main one shown, and the Tessaryl bitmaps at their sizes.
     CScreenHostWnd& host = app.GetMainWnd()->GetScreenHost();
     CWnd* screens[4] = {&host.m_wndMainScreen, &host.m_wndTessaryl, &host.m_wndSpanwright, &host.m_wndCascadio};
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(screens[i]->GetDlgCtrlID(), 1200 + i);
-        EXPECT_EQ(screens[i]->GetParent(), &host);
         EXPECT_EQ(screens[i]->GetSafeHwnd()->geometry(), QRect(0, 0, 240, 268));
         EXPECT_EQ(screens[i]->IsWindowVisible(), i == 0);
     }
@@ -113,20 +105,30 @@ TEST_F(ShellTest, ExitWritesTheValuesAsIntegersButNeverProgramDir)
     EXPECT_EQ(again.m_crCubeColor, RGB(10, 20, 30));
 }
 
-TEST_F(ShellTest, AfterResetHighScoresExitWritesZeros)
+TEST_F(ShellTest, RaisedAndResetHighScoresShowOnTheMainScreenAndExitWritesZeros)
 {
     {
-        QSettings s("Brasswinkle", "Quillotrix");
-        s.setValue("Settings/CubeHiScore", 500);
+        QSettings s("Brasswinkle", "Quillotrix"); // Tessaryl's stays 0
         s.setValue("Settings/BridgeHiScore", 600);
         s.setValue("Settings/DropHiScore", 700);
     }
     CQuillotrixApp app;
     app.InitInstance(FALSE);
     boxes.Clear();
+    CMainFrame* pFrame = app.GetMainWnd();
+    CMainScreenWnd& main = pFrame->GetScreenHost().m_wndMainScreen;
+    auto scoreArea = [&] { // the score's corner of button 1
+        main.UpdateWindow();
+        return main.GetSurface().copy(QRect(120, 18, 99, 18));
+    };
+    const QImage zero = scoreArea();
+    pFrame->OnCommand(ID_GAME_TESSARYL);
+    app.m_nCubeHiScore = 987654; // raised by the game while the main screen is hidden
+    pFrame->OnCommand(ID_GAME_MAINSCREEN);
+    EXPECT_NE(scoreArea(), zero) << "shown again with the new score";
 
     boxes.Answer(IDNO); // declining keeps the scores
-    app.GetMainWnd()->OnCommand(ID_TOOLS_RESETHIGHSCORES);
+    pFrame->OnCommand(ID_TOOLS_RESETHIGHSCORES);
     ASSERT_EQ(boxes.boxes.size(), 1u);
     EXPECT_EQ(boxes.boxes[0].strText, "Are you sure you want to reset the high scores?");
     EXPECT_EQ(boxes.boxes[0].strCaption, "Confirmation");
@@ -134,8 +136,9 @@ TEST_F(ShellTest, AfterResetHighScoresExitWritesZeros)
     EXPECT_EQ(app.m_nBridgeHiScore, 600);
 
     boxes.Answer(IDYES);
-    app.GetMainWnd()->OnCommand(ID_TOOLS_RESETHIGHSCORES);
+    pFrame->OnCommand(ID_TOOLS_RESETHIGHSCORES);
     EXPECT_TRUE(app.m_nCubeHiScore == 0 && app.m_nBridgeHiScore == 0 && app.m_nDropHiScore == 0);
+    EXPECT_EQ(scoreArea(), zero) << "repainted at once";
     app.ExitInstance();
     for (const char* pszName : {"CubeHiScore", "BridgeHiScore", "DropHiScore"}) {
         EXPECT_TRUE(StoredValue(pszName).isValid()) << pszName;

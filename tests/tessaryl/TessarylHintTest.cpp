@@ -13,7 +13,7 @@ protected:
     }
 };
 
-TEST_F(TessarylHint, RevealsLettersAndCharges)
+TEST_F(TessarylHint, RevealsLettersChargesAndIsAbandonedByATap)
 {
     ASSERT_EQ(m_wnd.m_finder.GetHintCount(), 2);
     m_wnd.m_nScore = 30;
@@ -37,10 +37,8 @@ TEST_F(TessarylHint, RevealsLettersAndCharges)
     TapSubmit();
     EXPECT_EQ(m_wnd.m_nScore, 235);
     EXPECT_EQ(m_wnd.m_wndUsedWords.GetCount(), 1);
-}
 
-TEST_F(TessarylHint, TapOnACellAbandonsTheHint)
-{
+    // The other word's hint, left for a tapped letter: no more hint letters while letters are selected.
     TapHint();
     ASSERT_EQ(m_wnd.m_nHintLen, 3);
     TapCell(m_wnd.m_anSelection[0] == 0 ? 1 : 12);

@@ -59,8 +59,7 @@ TEST_F(TessarylPlay, ScoresListAndHighScore)
         {{0, 1, 2, 5, 8, 7, 4, 3}, 2225, 2225},  // ABSOLUTE
     };
     for (const auto& step : aSteps) {
-        for (int n : step.anCells)
-            TapCell(n);
+        TapCells(step.anCells);
         TapSubmit();
         EXPECT_EQ(m_wnd.m_nScore, step.nScore);
         EXPECT_EQ(m_settings.m_nCubeHiScore, step.nHiScore);

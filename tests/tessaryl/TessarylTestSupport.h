@@ -29,8 +29,7 @@ inline std::unique_ptr<CDictionary> MakeDictionary(std::vector<std::string> aWor
     aWords.erase(std::unique(aWords.begin(), aWords.end()), aWords.end());
     const QString strPath = TestRootFolder() + QStringLiteral("tess%1.dct").arg(++s_nFile);
     QFile file(strPath);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(BuildDictionaryImage(aWords, nBlocks));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(BuildDictionaryImage(aWords, nBlocks)) > 0);
     file.close();
     auto pDictionary = std::make_unique<CDictionary>();
     EXPECT_TRUE(pDictionary->LoadDictionary(strPath));
@@ -89,13 +88,11 @@ protected:
 
     CPoint CellCentre(int nCell) const
     {
-        CPoint sum(0, 0);
-        for (const CPoint& pt : m_wnd.m_aptCell[nCell])
-            sum = CPoint(sum.x + pt.x, sum.y + pt.y);
-        return CPoint(sum.x / 4, sum.y / 4);
+        const CPoint* p = m_wnd.m_aptCell[nCell];
+        return CPoint((p[0].x + p[1].x + p[2].x + p[3].x) / 4, (p[0].y + p[1].y + p[2].y + p[3].y) / 4);
     }
     void TapCell(int nCell) { m_wnd.OnLButtonDown(MK_LBUTTON, CellCentre(nCell)); }
-    void TapCells(std::initializer_list<int> anCells)
+    void TapCells(const std::vector<int>& anCells)
     {
         for (int n : anCells)
             TapCell(n);

@@ -1,4 +1,4 @@
-// Menu commands through the frame: their order, screens, New Game, Exit, Ctrl+Q, help and About.
+// Menu commands through the frame: their order, screens and help, New Game, Exit, Ctrl+Q and About.
 #include <QAction>
 #include <QKeyEvent>
 #include <QLabel>
@@ -48,24 +48,34 @@ TEST_F(ShellTest, MenusHoldTheirItemsInOrderWithTheirCommandNumbers)
     EXPECT_EQ(bars[0]->actions()[0]->toolTip(), "About");
 }
 
-TEST_F(ShellTest, TheGameMenuAndTheMainScreenSwitchScreens)
+TEST_F(ShellTest, TheGameMenuAndTheMainScreenSwitchScreensAndHelpOpensTheVisibleScreensAnchor)
 {
     CQuillotrixApp app;
     app.InitInstance(FALSE);
     CMainFrame* pFrame = app.GetMainWnd();
     CScreenHostWnd& host = pFrame->GetScreenHost();
+    QShortcut* pF1 = FindShortcut(pFrame, QKeySequence(Qt::Key_F1));
+    ASSERT_NE(pF1, nullptr);
     auto visible = [&] {
         return QString("%1%2%3%4").arg(host.m_wndMainScreen.IsWindowVisible()).arg(host.m_wndTessaryl.IsWindowVisible())
             .arg(host.m_wndSpanwright.IsWindowVisible()).arg(host.m_wndCascadio.IsWindowVisible());
     };
-    pFrame->OnCommand(ID_GAME_CASCADIO);
-    EXPECT_EQ(visible(), "0001");
-    pFrame->OnCommand(ID_GAME_SPANWRIGHT);
-    EXPECT_EQ(visible(), "0010");
-    pFrame->OnCommand(ID_GAME_MAINSCREEN);
-    EXPECT_EQ(visible(), "1000");
-    host.m_wndMainScreen.OnLButtonDown(MK_LBUTTON, CPoint(100, 18)); // a game button, through WM_SHOWGAME
-    EXPECT_EQ(visible(), "0100");
+    const struct {
+        UINT nCommand; // 0: a tap on the first game button, through WM_SHOWGAME
+        const char *pszVisible, *pszAnchor;
+    } aSteps[] = {{ID_GAME_MAINSCREEN, "1000", "Main_Contents"}, {ID_GAME_CASCADIO, "0001", "Cascadio"},
+                  {ID_GAME_SPANWRIGHT, "0010", "Spanwright"}, {ID_GAME_MAINSCREEN, "1000", "Main_Contents"},
+                  {0, "0100", "Tessaryl"}};
+    for (const auto& step : aSteps) {
+        if (step.nCommand)
+            pFrame->OnCommand(step.nCommand);
+        else
+            host.m_wndMainScreen.OnLButtonDown(MK_LBUTTON, CPoint(100, 18));
+        EXPECT_EQ(visible(), step.pszVisible);
+        helpLines.clear();
+        Trigger(pF1);
+        EXPECT_EQ(helpLines, QStringList{QString("file:Quillotrix.htm#") + step.pszAnchor});
+    }
     EXPECT_EQ(host.SendMessage(WM_SHOWGAME, 3, 0), 0);
     host.SendMessage(WM_SHOWGAME, 9, 0); // no such game: nothing changes
     EXPECT_EQ(visible(), "0001");
@@ -152,21 +162,6 @@ TEST_F(ShellTest, ExitWithoutAGameAndCtrlQCloseWithoutTheQuestion)
         EXPECT_TRUE(boxes.boxes.empty()) << bCtrlQ;
         EXPECT_FALSE(app.GetMainWnd()->isVisible()) << bCtrlQ;
     }
-}
-
-TEST_F(ShellTest, HelpOpensTheVisibleScreensAnchor)
-{
-    CQuillotrixApp app;
-    app.InitInstance(FALSE);
-    CMainFrame* pFrame = app.GetMainWnd();
-    QShortcut* pF1 = FindShortcut(pFrame, QKeySequence(Qt::Key_F1));
-    ASSERT_NE(pF1, nullptr);
-    for (UINT nScreen : {ID_GAME_MAINSCREEN, ID_GAME_TESSARYL, ID_GAME_SPANWRIGHT, ID_GAME_CASCADIO}) {
-        pFrame->OnCommand(nScreen);
-        Trigger(pF1);
-    }
-    EXPECT_EQ(helpLines, (QStringList{"file:Quillotrix.htm#Main_Contents", "file:Quillotrix.htm#Tessaryl",
-                                      "file:Quillotrix.htm#Spanwright", "file:Quillotrix.htm#Cascadio"}));
 }
 
 TEST_F(ShellTest, TheAboutBoxShowsItsTextsAndStartsHelpWithAndWithoutThePrefix)

@@ -140,17 +140,15 @@ TEST(Wnd, TimersFireByIdAndAreRearmedOrKilled)
     EXPECT_EQ(wnd.timers.size(), n);
 }
 
-TEST(Wnd, MessagesAreDeliveredSynchronouslyToTheParent)
+TEST(Wnd, MessagesGoSynchronouslyToTheParentAndAChildOutlivesItsParentsWindow)
 {
     QWidget top;
     CProbeWnd parent;
     CProbeWnd child;
     ASSERT_TRUE(parent.Create(&top, 59648, CRect(0, 0, 240, 268), TRUE));
     ASSERT_TRUE(child.Create(&parent, 1200, CRect(0, 0, 240, 268), TRUE));
-    ASSERT_EQ(child.GetParent(), &parent);
     EXPECT_EQ(child.GetParent()->SendMessage(WM_USER + 1, 3, 0), 6);
     EXPECT_EQ(parent.messages, (std::vector<std::pair<UINT, WPARAM>>{{WM_USER + 1, 3}}));
-    // Destroying the parent's window first must not leave the child dangling.
     parent.DestroyWindow();
     EXPECT_EQ(child.GetSafeHwnd(), nullptr);
     EXPECT_FALSE(child.IsWindowVisible());

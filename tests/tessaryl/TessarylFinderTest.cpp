@@ -115,15 +115,4 @@ TEST(TessarylFinder, ThreadHandshakes)
     wnd.ResumeWorker();
     wnd.PauseWorker();
     EXPECT_FALSE(wnd.IsWorkerRunning());
-
-    // With the pause gone the search ends by itself.
-    wnd.m_finder.m_ePause = CTessarylFinder::PauseNone;
-    wnd.SetDictionary(pDictionary.get());
-    wnd.NewGame();
-    for (int i = 0; i < 20000 && wnd.IsWorkerRunning(); ++i)
-        QThread::msleep(1);
-    EXPECT_FALSE(wnd.IsWorkerRunning());
-    EXPECT_GT(wnd.m_finder.GetHintCount(), 0);
-    wnd.ResumeWorker(); // nothing to resume: returns
-    wnd.StopWorker();
 }

@@ -1,7 +1,6 @@
 // Shared set-up of the shell tests: a clean settings store, recorded boxes and help command lines.
 #pragma once
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <QStringList>

@@ -1,4 +1,4 @@
-// The main screen: button geometry, fill and bevel colours, tiling, high-score text and taps.
+// The main screen: fill and bevel colours, tiling, high-score text and taps.
 #include <QImage>
 #include <QMouseEvent>
 
@@ -35,15 +35,6 @@ struct Screen {
 };
 } // namespace
 
-TEST(MainScreen, ButtonsSpanTheRowsOfA268PixelScreen)
-{
-    EXPECT_EQ(CMainScreenWnd::GetButtonRect(1, 268), CRect(15, 18, 219, 71));
-    EXPECT_EQ(CMainScreenWnd::GetButtonRect(2, 268), CRect(15, 89, 219, 142));
-    EXPECT_EQ(CMainScreenWnd::GetButtonRect(3, 268), CRect(15, 160, 219, 213));
-    // Other heights follow the same integer steps.
-    EXPECT_EQ(CMainScreenWnd::GetButtonRect(1, 320), CRect(15, 21, 219, 85));
-}
-
 TEST(MainScreen, HighScoresShowSixDigitsAtLeastAndNeverCut)
 {
     EXPECT_EQ(CMainScreenWnd::FormatHighScore(0), "High: 000000 ");
@@ -51,36 +42,50 @@ TEST(MainScreen, HighScoresShowSixDigitsAtLeastAndNeverCut)
     EXPECT_EQ(CMainScreenWnd::FormatHighScore(1234567), "High: 1234567 ");
 }
 
-TEST(MainScreen, ButtonsAreFilledAndFramedOneColumnWider)
+TEST(MainScreen, ButtonsAreFilledFramedOneColumnWiderAndLabelled)
 {
     AppSettings settings;
     settings.m_crCubeColor = RGB(0, 0, 192);
+    settings.m_crFontNormalColor = RGB(255, 255, 0);
     Screen s(settings);
-    const COLORREF light = RGB(32, 32, 224), dark = RGB(0, 0, 160), fill = RGB(0, 0, 192);
-    for (int i = 1; i <= 3; ++i) {
-        const CRect rc = CMainScreenWnd::GetButtonRect(i, 268);
-        SCOPED_TRACE(i);
-        EXPECT_EQ(s.Pixel(120, rc.top), light);          // top edge
-        EXPECT_EQ(s.Pixel(15, rc.top + 30), light);      // left edge
-        EXPECT_EQ(s.Pixel(219, rc.top + 30), dark);      // right edge one column past the fill
-        EXPECT_EQ(s.Pixel(219, rc.top), dark);           // the right edge owns its top corner
-        EXPECT_EQ(s.Pixel(120, rc.bottom - 1), dark);    // bottom edge on the fill's last row
-        EXPECT_EQ(s.Pixel(15, rc.bottom - 1), dark);
-        EXPECT_EQ(s.Pixel(218, rc.bottom - 2), fill);
-        EXPECT_EQ(s.Pixel(120, rc.bottom - 3), fill);
-        EXPECT_EQ(s.Pixel(16, rc.top + 1), fill);
-        EXPECT_EQ(s.Pixel(220, rc.top + 30), GetSysColor(COLOR_BTNFACE)); // no picture
-        EXPECT_EQ(s.Pixel(120, rc.bottom), GetSysColor(COLOR_BTNFACE));
+    const COLORREF light = RGB(32, 32, 224), dark = RGB(0, 0, 160), fill = RGB(0, 0, 192), face = GetSysColor(COLOR_BTNFACE);
+    for (int nTop : {18, 89, 160}) { // buttons 15..219 wide, 53 high, on a 268-pixel screen
+        SCOPED_TRACE(nTop);
+        const int nBottom = nTop + 53;
+        const struct {
+            int x, y;
+            COLORREF cr;
+        } aPixels[] = {
+            {120, nTop, light},   {15, nTop + 30, light},          // top and left edges
+            {219, nTop + 30, dark}, {219, nTop, dark},             // right edge one column past the fill, owning its corner
+            {120, nBottom - 1, dark}, {15, nBottom - 1, dark},     // bottom edge on the fill's last row
+            {218, nBottom - 2, fill}, {16, nTop + 1, fill},
+            {220, nTop + 30, face}, {120, nBottom, face},          // no picture: the button face colour
+        };
+        for (const auto& p : aPixels)
+            EXPECT_EQ(s.Pixel(p.x, p.y), p.cr) << p.x << "," << p.y;
     }
-    EXPECT_EQ(s.Pixel(0, 0), GetSysColor(COLOR_BTNFACE));
-    EXPECT_EQ(s.Pixel(239, 267), GetSysColor(COLOR_BTNFACE));
+    // Tessaryl's label and high score in the normal text colour: the label left and vertically centred, the score right at the top.
+    int nLabelInk = 0, nScoreInk = 0, nElsewhere = 0;
+    for (int y = 19; y < 70; ++y)
+        for (int x = 16; x < 218; ++x) {
+            const COLORREF c = s.Pixel(x, y);
+            if (GetRValue(c) > 128 && GetGValue(c) > 128) // yellow, or mostly so at the edges
+                ++(x < 120 && y > 30 ? nLabelInk : x >= 120 && y < 38 ? nScoreInk : nElsewhere);
+        }
+    EXPECT_GT(nLabelInk, 100);
+    EXPECT_GT(nScoreInk, 50);
+    EXPECT_EQ(nElsewhere, 0);
+    EXPECT_EQ(s.Pixel(0, 0), face);
+    EXPECT_EQ(s.Pixel(239, 267), face);
 
     // A new tile colour shows at the next paint.
     settings.m_crCubeColor = RGB(200, 100, 0);
     s.wnd.Invalidate(FALSE);
     s.wnd.UpdateWindow();
-    EXPECT_EQ(s.Pixel(120, 40 + 18), RGB(200, 100, 0));
+    EXPECT_EQ(s.Pixel(120, 58), RGB(200, 100, 0));
     EXPECT_EQ(s.Pixel(219, 40), RGB(168, 68, 0));
+    EXPECT_EQ(CMainScreenWnd::GetButtonRect(1, 320), CRect(15, 21, 219, 85)); // other heights: the same integer steps
 }
 
 TEST(MainScreen, APictureSmallerThanTheScreenIsTiledFromTheCorner)
@@ -101,49 +106,23 @@ TEST(MainScreen, APictureSmallerThanTheScreenIsTiledFromTheCorner)
         EXPECT_EQ(s.Pixel(pt.x, pt.y), RGB(pt.x % 100, pt.y % 100, 50)) << pt.x << "," << pt.y;
 }
 
-TEST(MainScreen, LabelsAndScoresAreDrawnInTheNormalTextColour)
-{
-    AppSettings settings;
-    settings.m_crCubeColor = RGB(0, 0, 192);
-    settings.m_crFontNormalColor = RGB(255, 255, 0);
-    Screen s(settings);
-    const CRect rc = CMainScreenWnd::GetButtonRect(1, 268);
-    int labelInk = 0, scoreInk = 0, elsewhere = 0;
-    for (int y = rc.top + 1; y < rc.bottom - 1; ++y)
-        for (int x = rc.left + 1; x < rc.right - 1; ++x) {
-            const COLORREF c = s.Pixel(x, y);
-            const bool bInk = GetRValue(c) > 128 && GetGValue(c) > 128; // yellow, or mostly so at the edges
-            if (!bInk)
-                continue;
-            if (x < 120 && y > rc.top + 12)
-                ++labelInk; // the label: left, vertically centred
-            else if (x >= 120 && y < rc.top + 20)
-                ++scoreInk; // the score: right, at the top
-            else
-                ++elsewhere;
-        }
-    EXPECT_GT(labelInk, 100);
-    EXPECT_GT(scoreInk, 50);
-    EXPECT_EQ(elsewhere, 0);
-}
-
 TEST(MainScreen, TapsInsideAButtonShowItsGameAndEdgesFollowTheRectangleRule)
 {
     AppSettings settings;
     Screen s(settings);
-    s.wnd.OnLButtonDown(MK_LBUTTON, CPoint(100, 18));  // top row of button 1
-    s.wnd.OnLButtonDown(MK_LBUTTON, CPoint(100, 71));  // its bottom edge: outside
-    s.wnd.OnLButtonDown(MK_LBUTTON, CPoint(219, 40));  // right edge: outside
-    s.wnd.OnLButtonDown(MK_LBUTTON, CPoint(14, 40));   // left of the left edge
-    s.wnd.OnLButtonDown(MK_LBUTTON, CPoint(15, 89));   // top-left corner of button 2
-    s.wnd.OnLButtonDown(MK_LBUTTON, CPoint(218, 212)); // last pixel of button 3
-    s.wnd.OnLButtonDown(MK_LBUTTON, CPoint(120, 80));  // between buttons
+    for (CPoint pt : {CPoint(100, 18),   // top row of button 1
+                      CPoint(100, 71),   // its bottom edge: outside
+                      CPoint(219, 40),   // right edge: outside
+                      CPoint(14, 40),    // left of the left edge
+                      CPoint(15, 89),    // top-left corner of button 2
+                      CPoint(218, 212),  // last pixel of button 3
+                      CPoint(120, 80)})  // between buttons
+        s.wnd.OnLButtonDown(MK_LBUTTON, pt);
     EXPECT_EQ(s.parent.shown, (std::vector<int>{1, 2, 3}));
 
     // A real pen-down on the window arrives the same way.
     QMouseEvent e(QEvent::MouseButtonPress, QPointF(60.5, 18.2), QPointF(60.5, 18.2), Qt::LeftButton, Qt::LeftButton,
                   Qt::NoModifier);
     QApplication::sendEvent(s.wnd.GetSafeHwnd(), &e);
-    EXPECT_EQ(s.parent.shown.back(), 1);
-    EXPECT_EQ(s.parent.shown.size(), 4u);
+    EXPECT_EQ(s.parent.shown, (std::vector<int>{1, 2, 3, 1}));
 }

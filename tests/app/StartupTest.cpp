@@ -1,62 +1,44 @@
-// Start-up with its defaults, the settings written at exit, and the screens the host creates.
-#include <QTextStream>
-
+// Start-up with its defaults and the screens the host creates, the settings written at exit, Reset High Scores.
 #include "tests/app/AppTestSupport.h"
 
-TEST_F(ShellTest, FirstStartOnAnEmptySettingsStoreUsesTheDefaults)
+TEST_F(ShellTest, FirstStartOnAnEmptySettingsStoreUsesTheDefaultsAndMakesTheScreens)
 {
     CQuillotrixApp app;
     ASSERT_TRUE(app.InitInstance(FALSE));
     EXPECT_EQ(app.m_strProgramDir, TestProgramFolder());
     EXPECT_EQ(app.m_strDictionary, TestProgramFolder() + "data/English Comprehensive07.dct");
     EXPECT_EQ(app.m_strBackground, TestProgramFolder() + "data/Blue01.jpg");
-    EXPECT_EQ(app.m_crCubeColor, RGB(0, 0, 192));
     EXPECT_EQ(app.m_crCubeColor, 12582912u);
     EXPECT_EQ(app.m_crFontNormalColor, 0u);
     EXPECT_EQ(app.m_crFontSelectedColor, 16777215u);
     EXPECT_EQ(app.m_bVerifyIncorrect, 1);
-    EXPECT_EQ(app.m_nCubeHiScore, 0);
-    EXPECT_EQ(app.m_nBridgeHiScore, 0);
-    EXPECT_EQ(app.m_nDropHiScore, 0);
-    EXPECT_EQ(GetAppSettings(), &app);
-    EXPECT_EQ(GetQuillotrixApp(), &app);
+    EXPECT_TRUE(app.m_nCubeHiScore == 0 && app.m_nBridgeHiScore == 0 && app.m_nDropHiScore == 0);
+    EXPECT_TRUE(GetAppSettings() == &app && GetQuillotrixApp() == &app);
 
     // No dictionary in the program folder: reported once, with the path, under the program's title.
     ASSERT_EQ(boxes.boxes.size(), 1u);
     EXPECT_EQ(boxes.boxes[0].strText, "Error loading dictionary " + app.m_strDictionary);
     EXPECT_EQ(boxes.boxes[0].strCaption, "Quillotrix");
     EXPECT_EQ(boxes.boxes[0].nType & 0x0F, MB_OK);
-}
 
-TEST_F(ShellTest, TheHostCreatesTheFourScreensInPlace)
-{
-    WriteDictionary();
-    CQuillotrixApp app;
-    app.InitInstance(FALSE);
-    EXPECT_TRUE(boxes.boxes.empty()); // the dictionary loaded: nothing to report
+    // The host's four screens, the main one shown, and the Tessaryl bitmaps at their sizes.
     CScreenHostWnd& host = app.GetMainWnd()->GetScreenHost();
-    EXPECT_EQ(host.GetDlgCtrlID(), 59648);
     CWnd* screens[4] = {&host.m_wndMainScreen, &host.m_wndTessaryl, &host.m_wndSpanwright, &host.m_wndCascadio};
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(screens[i]->GetDlgCtrlID(), 1200 + i);
-        EXPECT_EQ(screens[i]->GetParent(), &host);
         EXPECT_EQ(screens[i]->GetSafeHwnd()->geometry(), QRect(0, 0, 240, 268));
         EXPECT_EQ(screens[i]->IsWindowVisible(), i == 0);
     }
-    EXPECT_EQ(host.m_wndTessaryl.m_rcCube, CRect(15, 5, 225, 195));
-    EXPECT_EQ(host.m_wndTessaryl.m_bmpSubmit.GetSize(), CSize(20, 20));
-    EXPECT_EQ(host.m_wndTessaryl.m_bmpBack.GetSize(), CSize(20, 20));
-    EXPECT_EQ(host.m_wndTessaryl.m_bmpHint.GetSize(), CSize(20, 20));
-    EXPECT_EQ(host.m_wndTessaryl.m_bmpDigits.GetSize(), CSize(100, 13));
-    EXPECT_EQ(app.GetMainWnd()->windowTitle(), "Quillotrix");
+    CTessarylWnd& tess = host.m_wndTessaryl;
+    EXPECT_EQ(tess.m_rcCube, CRect(15, 5, 225, 195));
+    for (CBitmap* pBmp : {&tess.m_bmpSubmit, &tess.m_bmpBack, &tess.m_bmpHint})
+        EXPECT_EQ(pBmp->GetSize(), CSize(20, 20));
+    EXPECT_EQ(tess.m_bmpDigits.GetSize(), CSize(100, 13));
 }
 
 TEST_F(ShellTest, AProgramDirWithoutItsSeparatorGetsOne)
 {
-    {
-        QSettings s("Brasswinkle", "Quillotrix");
-        s.setValue("Settings/ProgramDir", "/opt/quill");
-    }
+    QSettings("Brasswinkle", "Quillotrix").setValue("Settings/ProgramDir", "/opt/quill");
     CQuillotrixApp app;
     app.InitInstance(FALSE);
     EXPECT_EQ(app.m_strProgramDir, "/opt/quill/");
@@ -73,6 +55,7 @@ TEST_F(ShellTest, StoredValuesAreReadAndBadOnesFallBackToTheirDefaults)
         s.setValue("Settings/CubeColor", 255);
         s.setValue("Settings/VerifyIncorrect", 0);
         s.setValue("Settings/DropHiScore", "lots");
+        s.setValue("Settings/Background", TestProgramFolder() + "data/none.jpg");
     }
     CQuillotrixApp app;
     app.InitInstance(FALSE);
@@ -80,6 +63,9 @@ TEST_F(ShellTest, StoredValuesAreReadAndBadOnesFallBackToTheirDefaults)
     EXPECT_EQ(app.m_crCubeColor, RGB(255, 0, 0));
     EXPECT_EQ(app.m_bVerifyIncorrect, 0);
     EXPECT_EQ(app.m_nDropHiScore, 0);
+    // A missing background picture leaves the picture empty but keeps the setting.
+    EXPECT_FALSE(app.m_picBackground.IsLoaded());
+    EXPECT_EQ(app.m_strBackground, TestProgramFolder() + "data/none.jpg");
 }
 
 TEST_F(ShellTest, ExitWritesTheValuesAsIntegersButNeverProgramDir)
@@ -97,13 +83,11 @@ TEST_F(ShellTest, ExitWritesTheValuesAsIntegersButNeverProgramDir)
         EXPECT_EQ(app.GetMainWnd(), nullptr);
     }
     EXPECT_FALSE(StoredValue("ProgramDir").isValid());
-    EXPECT_EQ(StoredValue("CubeHiScore").toInt(), 1234);
-    EXPECT_EQ(StoredValue("BridgeHiScore").toInt(), 77);
-    EXPECT_EQ(StoredValue("DropHiScore").toInt(), 1234567);
-    EXPECT_EQ(StoredValue("CubeColor").toInt(), int(RGB(10, 20, 30)));
-    EXPECT_EQ(StoredValue("FontNormalColor").toInt(), 0);
-    EXPECT_EQ(StoredValue("FontSelectedColor").toInt(), 16777215);
-    EXPECT_EQ(StoredValue("VerifyIncorrect").toInt(), 0);
+    const std::pair<const char*, int> aInts[] = {{"CubeHiScore", 1234}, {"BridgeHiScore", 77}, {"DropHiScore", 1234567},
+                                                 {"CubeColor", int(RGB(10, 20, 30))}, {"FontNormalColor", 0},
+                                                 {"FontSelectedColor", 16777215}, {"VerifyIncorrect", 0}};
+    for (const auto& [pszName, nValue] : aInts)
+        EXPECT_EQ(StoredValue(pszName).toInt(), nValue) << pszName;
     EXPECT_EQ(StoredValue("Background").toString(), TestProgramFolder() + "data/Sand03.gif");
     EXPECT_EQ(StoredValue("Dictionary").toString(), TestProgramFolder() + "data/English Comprehensive07.dct");
 
@@ -111,9 +95,8 @@ TEST_F(ShellTest, ExitWritesTheValuesAsIntegersButNeverProgramDir)
     QFile f(QSettings("Brasswinkle", "Quillotrix").fileName());
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(f.readAll());
-    EXPECT_TRUE(text.contains("[Settings]"));
-    EXPECT_TRUE(text.contains("\nDropHiScore=1234567\n")) << text.toStdString();
-    EXPECT_TRUE(text.contains("\nCubeColor=1971210\n")) << text.toStdString();
+    EXPECT_TRUE(text.contains("[Settings]") && text.contains("\nDropHiScore=1234567\n") && text.contains("\nCubeColor=1971210\n"))
+        << text.toStdString();
 
     // The next start reads back what was written.
     CQuillotrixApp again;
@@ -122,11 +105,10 @@ TEST_F(ShellTest, ExitWritesTheValuesAsIntegersButNeverProgramDir)
     EXPECT_EQ(again.m_crCubeColor, RGB(10, 20, 30));
 }
 
-TEST_F(ShellTest, AfterResetHighScoresExitWritesZeros)
+TEST_F(ShellTest, RaisedAndResetHighScoresShowOnTheMainScreenAndExitWritesZeros)
 {
     {
-        QSettings s("Brasswinkle", "Quillotrix");
-        s.setValue("Settings/CubeHiScore", 500);
+        QSettings s("Brasswinkle", "Quillotrix"); // Tessaryl's stays 0
         s.setValue("Settings/BridgeHiScore", 600);
         s.setValue("Settings/DropHiScore", 700);
     }
@@ -134,9 +116,18 @@ TEST_F(ShellTest, AfterResetHighScoresExitWritesZeros)
     app.InitInstance(FALSE);
     boxes.Clear();
     CMainFrame* pFrame = app.GetMainWnd();
+    CMainScreenWnd& main = pFrame->GetScreenHost().m_wndMainScreen;
+    auto scoreArea = [&] { // the score's corner of button 1
+        main.UpdateWindow();
+        return main.GetSurface().copy(QRect(120, 18, 99, 18));
+    };
+    const QImage zero = scoreArea();
+    pFrame->OnCommand(ID_GAME_TESSARYL);
+    app.m_nCubeHiScore = 987654; // raised by the game while the main screen is hidden
+    pFrame->OnCommand(ID_GAME_MAINSCREEN);
+    EXPECT_NE(scoreArea(), zero) << "shown again with the new score";
 
-    // Declining keeps the scores.
-    boxes.Answer(IDNO);
+    boxes.Answer(IDNO); // declining keeps the scores
     pFrame->OnCommand(ID_TOOLS_RESETHIGHSCORES);
     ASSERT_EQ(boxes.boxes.size(), 1u);
     EXPECT_EQ(boxes.boxes[0].strText, "Are you sure you want to reset the high scores?");
@@ -146,14 +137,13 @@ TEST_F(ShellTest, AfterResetHighScoresExitWritesZeros)
 
     boxes.Answer(IDYES);
     pFrame->OnCommand(ID_TOOLS_RESETHIGHSCORES);
-    EXPECT_EQ(app.m_nCubeHiScore, 0);
-    EXPECT_EQ(app.m_nBridgeHiScore, 0);
-    EXPECT_EQ(app.m_nDropHiScore, 0);
+    EXPECT_TRUE(app.m_nCubeHiScore == 0 && app.m_nBridgeHiScore == 0 && app.m_nDropHiScore == 0);
+    EXPECT_EQ(scoreArea(), zero) << "repainted at once";
     app.ExitInstance();
-    EXPECT_EQ(StoredValue("CubeHiScore").toInt(), 0);
-    EXPECT_EQ(StoredValue("BridgeHiScore").toInt(), 0);
-    EXPECT_EQ(StoredValue("DropHiScore").toInt(), 0);
-    EXPECT_TRUE(StoredValue("DropHiScore").isValid());
+    for (const char* pszName : {"CubeHiScore", "BridgeHiScore", "DropHiScore"}) {
+        EXPECT_TRUE(StoredValue(pszName).isValid()) << pszName;
+        EXPECT_EQ(StoredValue(pszName).toInt(), 0) << pszName;
+    }
 }
 
 TEST_F(ShellTest, ThePersonalListIsSavedWhenTheApplicationGoesAway)
@@ -171,20 +161,8 @@ TEST_F(ShellTest, ThePersonalListIsSavedWhenTheApplicationGoesAway)
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_TRUE(f.readAll().contains("quillo"));
 
-    // ...and loaded again at the next start, before the main dictionary.
+    // ...and loaded again at the next start.
     CQuillotrixApp again;
     again.InitInstance(FALSE);
     EXPECT_TRUE(again.m_dictionary.IsPersonalWord("quillo"));
-}
-
-TEST_F(ShellTest, AMissingBackgroundLeavesThePictureEmpty)
-{
-    {
-        QSettings s("Brasswinkle", "Quillotrix");
-        s.setValue("Settings/Background", TestProgramFolder() + "data/none.jpg");
-    }
-    CQuillotrixApp app;
-    app.InitInstance(FALSE);
-    EXPECT_FALSE(app.m_picBackground.IsLoaded());
-    EXPECT_EQ(app.m_strBackground, TestProgramFolder() + "data/none.jpg");
 }

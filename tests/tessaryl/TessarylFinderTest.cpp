@@ -1,7 +1,4 @@
 // Tessaryl word finder: what the search finds, pruning against the full walk, the thread handshakes.
-#include <QFile>
-#include <QSet>
-
 #include "tests/tessaryl/TessarylTestSupport.h"
 
 namespace {
@@ -12,9 +9,11 @@ struct SearchResult {
     long long nPaths = 0;
 };
 
-SearchResult Search(CTessarylFinder& finder, BOOL bPrune, BOOL bMemo)
+SearchResult Search(CTessarylFinder& finder, const std::vector<QString>& astrCells, BOOL bPrune, BOOL bMemo)
 {
     SearchResult result;
+    for (int i = 0; i < TESS_CELLS; ++i)
+        finder.m_astrFinderCells[i] = astrCells[i];
     finder.ClearWordList();
     finder.m_bPrune = bPrune;
     finder.m_bMemo = bMemo;
@@ -27,28 +26,6 @@ SearchResult Search(CTessarylFinder& finder, BOOL bPrune, BOOL bMemo)
     return result;
 }
 
-// The system word list, as a mid-sized dictionary.
-std::vector<std::string> SystemWords(size_t nMax)
-{
-    QFile file(QStringLiteral("/usr/share/dict/american-english"));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    std::vector<std::string> aWords = FilterWordList(file.readAll());
-    if (aWords.size() > nMax) {
-        // An even sample keeps every initial letter.
-        std::vector<std::string> aSample;
-        for (size_t i = 0; i < aWords.size(); i += aWords.size() / nMax + 1)
-            aSample.push_back(aWords[i]);
-        aWords.swap(aSample);
-    }
-    return aWords;
-}
-
-void SetFinderBoard(CTessarylFinder& finder, const std::vector<QString>& astrCells)
-{
-    for (int i = 0; i < TESS_CELLS; ++i)
-        finder.m_astrFinderCells[i] = astrCells[i];
-}
 } // namespace
 
 TEST(TessarylFinder, FindsEachWordOnceWithTheFirstPath)
@@ -56,33 +33,24 @@ TEST(TessarylFinder, FindsEachWordOnceWithTheFirstPath)
     auto pDictionary = MakeDictionary({"cat", "cats", "act", "tac", "tax", "scat", "abcdefghi", "abcdefgh"}, 2);
     CTessarylFinder finder;
     finder.SetDictionary(pDictionary.get());
-    // Top face: C A T in row 0, A in cell 3, S in cell 6; the left face spells ABCDEFGHI.
-    std::vector<QString> a(27, QStringLiteral("X"));
-    a[0] = "C", a[1] = "A", a[2] = "T", a[3] = "A", a[6] = "S";
-    const char* pszLong = "ABCDEFGHI";
-    const int anLong[] = {9, 12, 15, 16, 13, 10, 11, 14, 17};
-    for (int i = 0; i < 9; ++i)
-        a[anLong[i]] = QString(QChar(pszLong[i]));
-    SetFinderBoard(finder, a);
-    const SearchResult r = Search(finder, TRUE, TRUE);
+    const SearchResult r = Search(finder,
+                                  MakeBoard({{"CAT", {0, 1, 2}}, {"AS", {3, 6}},
+                                             {"ABCDEFGHI", {9, 12, 15, 16, 13, 10, 11, 14, 17}}}),
+                                  TRUE, TRUE);
 
     // ACT, CATS and SCAT have no chain of touching cells; nine cells are more than any pass walks.
     EXPECT_EQ(r.astrWords, (QStringList{"ABCDEFGH", "CAT", "TAC", "TAX"}));
     auto path = [&r](const char* pszWord) {
+        const CPathBlock& block = r.aPaths[r.astrWords.indexOf(pszWord)];
         std::vector<int> an;
-        for (int n : r.aPaths[r.astrWords.indexOf(pszWord)]) {
-            if (n < 0)
-                break;
-            an.push_back(n);
-        }
+        for (auto it = std::begin(block); it != std::end(block) && *it >= 0; ++it)
+            an.push_back(*it);
         return an;
     };
     EXPECT_EQ(path("CAT"), (std::vector<int>{0, 1, 2}));
-    // TAX can end in cell 4 or 5; cell 1 lists 4 first.
-    EXPECT_EQ(path("TAX"), (std::vector<int>{2, 1, 4}));
+    EXPECT_EQ(path("TAX"), (std::vector<int>{2, 1, 4})) << "TAX can end in cell 4 or 5; cell 1 lists 4 first";
     EXPECT_EQ(path("ABCDEFGH"), (std::vector<int>{9, 12, 15, 16, 13, 10, 11, 14}));
-    // Short words come first.
-    EXPECT_EQ(r.aOrder, (std::vector<QString>{"CAT", "TAC", "TAX", "ABCDEFGH"}));
+    EXPECT_EQ(r.aOrder, (std::vector<QString>{"CAT", "TAC", "TAX", "ABCDEFGH"})) << "short words come first";
 }
 
 TEST(TessarylFinder, PrunedSearchFindsWhatTheFullWalkFinds)
@@ -99,24 +67,21 @@ TEST(TessarylFinder, PrunedSearchFindsWhatTheFullWalkFinds)
     for (unsigned nSeed : {5u, 77u}) {
         srand(nSeed);
         wnd.GenerateBoard();
+        std::vector<QString> a(std::begin(wnd.m_astrCells), std::end(wnd.m_astrCells));
+        if (nSeed == 77u)
+            a[22] = "X", a[23] = "QU", a[26] = "Z", a[25] = "V";
         CTessarylFinder finder;
         finder.SetDictionary(pDictionary.get());
-        std::vector<QString> a(std::begin(wnd.m_astrCells), std::end(wnd.m_astrCells));
-        if (nSeed == 77u) {
-            a[22] = "X", a[23] = "QU", a[26] = "Z", a[25] = "V";
-        }
-        SetFinderBoard(finder, a);
-        const SearchResult full = Search(finder, FALSE, FALSE);
-        const SearchResult pruned = Search(finder, TRUE, TRUE);
-        const SearchResult prunedOnly = Search(finder, TRUE, FALSE);
+        const SearchResult full = Search(finder, a, FALSE, FALSE);
+        const SearchResult pruned = Search(finder, a, TRUE, TRUE);
+        const SearchResult prunedOnly = Search(finder, a, TRUE, FALSE);
         EXPECT_GT(full.aOrder.size(), 10u) << "seed " << nSeed;
         EXPECT_EQ(pruned.aOrder, full.aOrder) << "seed " << nSeed;
         EXPECT_EQ(pruned.astrWords, full.astrWords);
         EXPECT_TRUE(pruned.aPaths == full.aPaths);
         EXPECT_EQ(prunedOnly.aOrder, full.aOrder);
         EXPECT_LT(pruned.nPaths * 20, full.nPaths) << "pruning walks a small fraction of the paths";
-        if (nSeed == 77u)
-            EXPECT_TRUE(pruned.astrWords.contains(QStringLiteral("XQUZV")));
+        EXPECT_EQ(pruned.astrWords.contains(QStringLiteral("XQUZV")), nSeed == 77u);
     }
 }
 
@@ -150,15 +115,4 @@ TEST(TessarylFinder, ThreadHandshakes)
     wnd.ResumeWorker();
     wnd.PauseWorker();
     EXPECT_FALSE(wnd.IsWorkerRunning());
-
-    // With the pause gone the search ends by itself.
-    wnd.m_finder.m_ePause = CTessarylFinder::PauseNone;
-    wnd.SetDictionary(pDictionary.get());
-    wnd.NewGame();
-    for (int i = 0; i < 20000 && wnd.IsWorkerRunning(); ++i)
-        QThread::msleep(1);
-    EXPECT_FALSE(wnd.IsWorkerRunning());
-    EXPECT_GT(wnd.m_finder.GetHintCount(), 0);
-    wnd.ResumeWorker(); // nothing to resume: returns
-    wnd.StopWorker();
 }

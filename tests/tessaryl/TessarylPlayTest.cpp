@@ -1,55 +1,33 @@
 // Tessaryl play: the chain rules, submitting, scoring, the used-word list and the high score.
-#include "tests/support/ScriptedMessageBox.h"
 #include "tests/tessaryl/TessarylTestSupport.h"
-
-namespace {
-// Top face 0-1-2-5-8-7-4-3 spells ABSOLUTE, left face 9-12-15-16-13 HOUSE, right face 18-19-20 QU-I-Z.
-std::vector<QString> KnownBoard()
-{
-    std::vector<QString> a(27, QStringLiteral("X"));
-    const int anTop[] = {0, 1, 2, 5, 8, 7, 4, 3};
-    for (int i = 0; i < 8; ++i)
-        a[anTop[i]] = QString(QChar("ABSOLUTE"[i]));
-    const int anLeft[] = {9, 12, 15, 16, 13};
-    for (int i = 0; i < 5; ++i)
-        a[anLeft[i]] = QString(QChar("HOUSE"[i]));
-    a[18] = QStringLiteral("QU");
-    a[19] = QStringLiteral("I");
-    a[20] = QStringLiteral("Z");
-    return a;
-}
-} // namespace
 
 class TessarylPlay : public CTessarylFixture {
 protected:
     void SetUp() override
     {
         CTessarylFixture::SetUp();
-        m_pDictionary = MakeDictionary({"abs", "absolute", "house", "quiz", "use"}, 2);
-        m_wnd.SetDictionary(m_pDictionary.get());
-        SetBoard(KnownBoard());
+        m_pDictionary = Keep(MakeDictionary({"abs", "absolute", "house", "quiz", "use"}, 2));
+        m_wnd.SetDictionary(m_pDictionary);
+        SetBoard(MakeBoard({{"ABSOLUTE", {0, 1, 2, 5, 8, 7, 4, 3}}, {"HOUSE", {9, 12, 15, 16, 13}}, {"qIZ", {18, 19, 20}}}));
         m_settings.m_nCubeHiScore = 0;
         m_settings.m_bVerifyIncorrect = FALSE;
     }
-    std::unique_ptr<CDictionary> m_pDictionary;
-    CScriptedMessageBox m_boxes;
+    CDictionary* m_pDictionary = nullptr;
 };
 
 TEST_F(TessarylPlay, ChainRules)
 {
+    using Cells = std::vector<int>;
     TapCells({0, 1});
-    EXPECT_EQ(Selection(), (std::vector<int>{0, 1}));
     TapCell(26); // does not touch cell 1
-    EXPECT_EQ(Selection(), (std::vector<int>{0, 1}));
-    TapCell(0); // selected earlier in the chain: nothing
-    EXPECT_EQ(Selection(), (std::vector<int>{0, 1}));
+    TapCell(0);  // selected earlier in the chain: nothing
+    EXPECT_EQ(Selection(), (Cells{0, 1}));
     TapCell(1); // the last one again: dropped
-    EXPECT_EQ(Selection(), (std::vector<int>{0}));
+    EXPECT_EQ(Selection(), (Cells{0}));
     TapCells({1, 2});
     TapBack();
-    EXPECT_EQ(Selection(), (std::vector<int>{0, 1}));
     m_wnd.OnLButtonDown(MK_LBUTTON, CPoint(16, 6)); // in the cube rectangle, on no cell
-    EXPECT_EQ(Selection(), (std::vector<int>{0, 1}));
+    EXPECT_EQ(Selection(), (Cells{0, 1}));
 
     // The selection holds each cell once and never more than 32.
     m_wnd.m_nSelCount = 0;
@@ -62,55 +40,39 @@ TEST_F(TessarylPlay, ChainRules)
     EXPECT_EQ(m_wnd.m_nSelCount, TESS_MAX_PATH);
     m_wnd.m_nSelCount = 0;
 
-    // No game running: taps are ignored.
-    m_wnd.m_bGameRunning = FALSE;
+    m_wnd.m_bGameRunning = FALSE; // no game running: taps are ignored
     TapCell(0);
     EXPECT_TRUE(Selection().empty());
 }
 
 TEST_F(TessarylPlay, ScoresListAndHighScore)
 {
-    m_settings.m_nCubeHiScore = 300;
-    TapCells({0, 1, 2}); // ABS
-    TapSubmit();
-    EXPECT_TRUE(m_boxes.boxes.empty());
-    EXPECT_EQ(m_wnd.m_nScore, 225);
-    EXPECT_EQ(m_settings.m_nCubeHiScore, 300);
-    EXPECT_TRUE(Selection().empty());
-
-    TapCells({18, 19, 20}); // QU-I-Z: four characters from three cells
-    TapSubmit();
-    EXPECT_EQ(m_wnd.m_nScore, 525);
-    EXPECT_EQ(m_settings.m_nCubeHiScore, 525) << "raised the moment it is exceeded";
-
-    TapCells({9, 12, 15, 16, 13});
-    TapSubmit();
-    EXPECT_EQ(m_wnd.m_nScore, 1025);
-    TapCells({0, 1, 2, 5, 8, 7, 4, 3});
-    TapSubmit();
-    EXPECT_EQ(m_wnd.m_nScore, 2225);
-    EXPECT_EQ(m_settings.m_nCubeHiScore, 2225);
+    // The high score is raised only once it is exceeded, not while it is merely reached.
+    m_settings.m_nCubeHiScore = 525;
+    const struct {
+        std::vector<int> anCells;
+        int nScore, nHiScore;
+    } aSteps[] = {
+        {{0, 1, 2}, 225, 525},                   // ABS
+        {{18, 19, 20}, 525, 525},                // QU-I-Z: four characters from three cells; equals the high score
+        {{9, 12, 15, 16, 13}, 1025, 1025},       // HOUSE: exceeds it
+        {{0, 1, 2, 5, 8, 7, 4, 3}, 2225, 2225},  // ABSOLUTE
+    };
+    for (const auto& step : aSteps) {
+        TapCells(step.anCells);
+        TapSubmit();
+        EXPECT_EQ(m_wnd.m_nScore, step.nScore);
+        EXPECT_EQ(m_settings.m_nCubeHiScore, step.nHiScore);
+        EXPECT_TRUE(Selection().empty());
+    }
     EXPECT_TRUE(m_boxes.boxes.empty());
 
     // Newest on top, first character kept, the rest lower case.
     ASSERT_EQ(m_wnd.m_wndUsedWords.GetCount(), 4);
-    EXPECT_EQ(m_wnd.m_wndUsedWords.GetText(0), QStringLiteral("Absolute"));
-    EXPECT_EQ(m_wnd.m_wndUsedWords.GetText(1), QStringLiteral("House"));
-    EXPECT_EQ(m_wnd.m_wndUsedWords.GetText(2), QStringLiteral("Quiz"));
-    EXPECT_EQ(m_wnd.m_wndUsedWords.GetText(3), QStringLiteral("Abs"));
-}
-
-TEST_F(TessarylPlay, HighScoreNotReplacedWhenEqualled)
-{
-    m_settings.m_nCubeHiScore = 225;
-    m_wnd.m_nScore = 0;
-    TapCells({0, 1, 2});
-    TapSubmit();
-    EXPECT_EQ(m_wnd.m_nScore, 225);
-    EXPECT_EQ(m_settings.m_nCubeHiScore, 225);
-    TapCells({15, 16, 13}); // USE
-    TapSubmit();
-    EXPECT_EQ(m_settings.m_nCubeHiScore, 450);
+    QStringList astrList;
+    for (int i = 0; i < 4; ++i)
+        astrList << m_wnd.m_wndUsedWords.GetText(i);
+    EXPECT_EQ(astrList, (QStringList{"Absolute", "House", "Quiz", "Abs"}));
 }
 
 TEST_F(TessarylPlay, SubmissionMessages)
@@ -124,7 +86,6 @@ TEST_F(TessarylPlay, SubmissionMessages)
 
     TapCell(2);
     TapSubmit();
-    EXPECT_EQ(m_wnd.m_nScore, 225);
     TapCells({0, 1, 2});
     TapSubmit();
     EXPECT_EQ(m_boxes.LastText(), QStringLiteral("You have already used that word"));
@@ -132,9 +93,7 @@ TEST_F(TessarylPlay, SubmissionMessages)
     EXPECT_EQ(Selection().size(), 3u);
     m_wnd.ClearSelection();
 
-    // Not a word, word check off.
-    m_settings.m_bVerifyIncorrect = FALSE;
-    TapCells({9, 12, 15}); // HOU
+    TapCells({9, 12, 15}); // HOU: not a word, word check off
     TapSubmit();
     EXPECT_EQ(m_boxes.LastText(), QStringLiteral("'HOU' is not a valid word."));
     EXPECT_TRUE(Selection().empty());
@@ -161,5 +120,4 @@ TEST_F(TessarylPlay, AddWordQuestion)
     EXPECT_EQ(m_wnd.m_nScore, 225);
     EXPECT_TRUE(m_pDictionary->Contains(QStringLiteral("hou")));
     EXPECT_EQ(m_wnd.m_wndUsedWords.GetText(0), QStringLiteral("Hou"));
-    m_settings.m_bVerifyIncorrect = FALSE;
 }

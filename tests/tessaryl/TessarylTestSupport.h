@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -15,6 +16,7 @@
 #include "dictionary/Dictionary.h"
 #include "dictionary/DictionaryWriter.h"
 #include "games/tessaryl/TessarylWnd.h"
+#include "tests/support/ScriptedMessageBox.h"
 #include "tests/support/TestEnv.h"
 
 // A dictionary of the given words (any order, any case), written with the shipped writer.
@@ -27,21 +29,33 @@ inline std::unique_ptr<CDictionary> MakeDictionary(std::vector<std::string> aWor
     aWords.erase(std::unique(aWords.begin(), aWords.end()), aWords.end());
     const QString strPath = TestRootFolder() + QStringLiteral("tess%1.dct").arg(++s_nFile);
     QFile file(strPath);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(BuildDictionaryImage(aWords, nBlocks));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(BuildDictionaryImage(aWords, nBlocks)) > 0);
     file.close();
     auto pDictionary = std::make_unique<CDictionary>();
     EXPECT_TRUE(pDictionary->LoadDictionary(strPath));
     return pDictionary;
 }
 
-// The shipped comprehensive dictionary, when the build has made it.
-inline std::unique_ptr<CDictionary> LoadShippedDictionary()
+// An even sample of the system word list (every initial letter kept), as a mid-sized dictionary.
+inline std::vector<std::string> SystemWords(size_t nMax)
 {
-    auto pDictionary = std::make_unique<CDictionary>();
-    if (!pDictionary->LoadDictionary(QStringLiteral(QX_BIN_DIR "/data/English Comprehensive07.dct")))
-        return nullptr;
-    return pDictionary;
+    QFile file(QStringLiteral("/usr/share/dict/american-english"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    std::vector<std::string> aWords = FilterWordList(file.readAll()), aSample;
+    for (size_t i = 0; i < aWords.size(); i += aWords.size() / nMax + 1)
+        aSample.push_back(aWords[i]);
+    return aSample;
+}
+
+// A board of X cells with each word laid along its cells; 'q' stands for a QU cell.
+inline std::vector<QString> MakeBoard(std::initializer_list<std::pair<const char*, std::vector<int>>> aWords)
+{
+    std::vector<QString> a(TESS_CELLS, QStringLiteral("X"));
+    for (const auto& [pszWord, anCells] : aWords)
+        for (size_t i = 0; i < anCells.size(); ++i)
+            a[anCells[i]] = pszWord[i] == 'q' ? QStringLiteral("QU") : QString(QChar(pszWord[i]));
+    return a;
 }
 
 // A Tessaryl window as the shell makes it: 240 by 268, cube rectangle 15,5,225,195, painted once.
@@ -63,7 +77,7 @@ protected:
     {
         m_wnd.StopWorker();
         for (int i = 0; i < TESS_CELLS; ++i)
-            m_wnd.m_astrCells[i] = i < int(astrCells.size()) ? astrCells[i] : QStringLiteral("X");
+            m_wnd.m_astrCells[i] = astrCells[i];
         m_wnd.m_finder.SetBoard(m_wnd.m_astrCells);
         m_wnd.m_nSelCount = 0;
         m_wnd.m_nScore = 0;
@@ -74,15 +88,11 @@ protected:
 
     CPoint CellCentre(int nCell) const
     {
-        int x = 0, y = 0;
-        for (const CPoint& pt : m_wnd.m_aptCell[nCell]) {
-            x += pt.x;
-            y += pt.y;
-        }
-        return CPoint(x / 4, y / 4);
+        const CPoint* p = m_wnd.m_aptCell[nCell];
+        return CPoint((p[0].x + p[1].x + p[2].x + p[3].x) / 4, (p[0].y + p[1].y + p[2].y + p[3].y) / 4);
     }
     void TapCell(int nCell) { m_wnd.OnLButtonDown(MK_LBUTTON, CellCentre(nCell)); }
-    void TapCells(std::initializer_list<int> anCells)
+    void TapCells(const std::vector<int>& anCells)
     {
         for (int n : anCells)
             TapCell(n);
@@ -91,7 +101,6 @@ protected:
     void TapBack() { m_wnd.OnLButtonDown(MK_LBUTTON, CPoint(5, 268 - 30)); }
     void TapHint() { m_wnd.OnLButtonDown(MK_LBUTTON, CPoint(5, 268 - 10)); }
 
-    // Waits for the finder to finish its three passes.
     void WaitForFinder()
     {
         for (int i = 0; i < 20000 && m_wnd.IsWorkerRunning(); ++i)
@@ -118,4 +127,5 @@ protected:
     AppSettings m_settings; // made first: the window takes the record at construction
     std::vector<std::unique_ptr<CDictionary>> m_aDictionaries;
     CTessarylWnd m_wnd;
+    CScriptedMessageBox m_boxes;
 };

@@ -1,22 +1,32 @@
 // CComingGameWnd: what a game window is until its game is built: the shell can drive it, it shows
 // the background, and it never reports a running game.
 #pragma once
-#include "framework/Wnd.h"
+#include "games/GameWnd.h"
 #include "graphics/Picture.h"
 
-class CDictionary;
-
-class CComingGameWnd : public CWnd {
+class CComingGameWnd : public CGameWnd {
 public:
-    void SetDictionary(CDictionary* pDictionary) { m_pDictionary = pDictionary; }
-    void SetBackground(CPicture* pPicture)
+    void SetSettings(AppSettings* pApp) override { m_pApp = pApp; }
+    void SetDictionary(CDictionary* pDictionary) override { m_pDictionary = pDictionary; }
+    void SetBackground(CPicture* pPicture) override
     {
         m_pBackground = pPicture;
         Invalidate(FALSE);
     }
-    void SetCubeColor(COLORREF cr) { m_crCube = cr; }
-    void NewGame() {}
-    void QuitGame() {}
+    void SetCubeColor(COLORREF cr) override { m_crCube = cr; }
+    void NewGame() override {}
+    void QuitGame() override {}
+    BOOL IsGameRunning() const override { return m_bRunning; }
+    QString GetSavedGameExtension() const override { return QString(); }
+    QString GetSaveRefusal() const override { return QStringLiteral("Can't save: Game not started"); }
+    void SaveToText(QString& strText) override { strText.clear(); }
+    BOOL LoadFromText(const QString&) override { return FALSE; }
+    BOOL SetDialogOpen(BOOL bOpen) override
+    {
+        BOOL bWas = m_bDialogOpen;
+        m_bDialogOpen = bOpen;
+        return bWas;
+    }
 
     void OnPaint() override
     {
@@ -31,6 +41,7 @@ public:
     BOOL m_bDialogOpen = FALSE;
 
 protected:
+    AppSettings* m_pApp = nullptr;
     CDictionary* m_pDictionary = nullptr;
     CPicture* m_pBackground = nullptr;
     COLORREF m_crCube = 0;

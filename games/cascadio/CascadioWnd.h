@@ -2,4 +2,7 @@
 #pragma once
 #include "games/ComingGameWnd.h"
 
-class CCascadioWnd : public CComingGameWnd {};
+class CCascadioWnd : public CComingGameWnd {
+public:
+    QString GetHelpAnchor() const override { return QStringLiteral("Cascadio"); }
+};

@@ -2,4 +2,7 @@
 #pragma once
 #include "games/ComingGameWnd.h"
 
-class CSpanwrightWnd : public CComingGameWnd {};
+class CSpanwrightWnd : public CComingGameWnd {
+public:
+    QString GetHelpAnchor() const override { return QStringLiteral("Spanwright"); }
+};

@@ -1,0 +1,42 @@
+// CGameWnd: what the screen host needs of every game window, so that it can loop over its games
+// instead of naming each one.
+#pragma once
+#include <QString>
+
+#include "framework/Wnd.h"
+
+class CDictionary;
+class CPicture;
+struct AppSettings;
+
+class CGameWnd : public CWnd {
+public:
+    // The settings record (high scores, colours, word check); handed in before Create.
+    virtual void SetSettings(AppSettings* pApp) = 0;
+    virtual void SetDictionary(CDictionary* pDictionary) = 0;
+    virtual void SetBackground(CPicture* pPicture) = 0;
+    virtual void SetCubeColor(COLORREF cr) = 0;
+
+    virtual void NewGame() = 0;
+    // Asks "Are you sure you want to quit?" itself when a game is running.
+    virtual void QuitGame() = 0;
+    // A game is in progress (the running flag Exit and the close box read).
+    virtual BOOL IsGameRunning() const = 0;
+    // The anchor in the help file, e.g. "Tessaryl".
+    virtual QString GetHelpAnchor() const = 0;
+
+    // Saved games: the file extension with its dot (".wcg"); an empty text when the game may be
+    // saved now, else the refusal to show ("Can't save: Game over").
+    virtual QString GetSavedGameExtension() const = 0;
+    virtual QString GetSaveRefusal() const = 0;
+    virtual void SaveToText(QString& strText) = 0;
+    // FALSE when the text cannot be a game of this kind; the running game then stays as it was.
+    virtual BOOL LoadFromText(const QString& strText) = 0;
+
+    // Holds the game's timers still while a modal box is open; returns the previous setting.
+    virtual BOOL SetDialogOpen(BOOL bOpen) { (void)bOpen; return FALSE; }
+    // Around the preferences dialog: the game stops background work, then takes up the new
+    // choices and goes on.
+    virtual void PauseForDialog() {}
+    virtual void ResumeAfterDialog() {}
+};

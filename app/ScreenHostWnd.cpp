@@ -23,6 +23,7 @@ int CScreenHostWnd::OnCreate()
 {
     m_wndMainScreen.Create(this, IDC_MAINSCREEN, SCREEN_RECT, TRUE);
 
+    m_wndTessaryl.SetSettings(m_pApp);
     m_wndTessaryl.m_rcCube = CRect(15, 5, 225, 195);
     m_wndTessaryl.Create(this, IDC_TESSARYL, SCREEN_RECT, FALSE);
     LoadBitmapResource(m_wndTessaryl.m_bmpSubmit, 133);
@@ -32,10 +33,12 @@ int CScreenHostWnd::OnCreate()
     m_wndTessaryl.SetBackground(&m_pApp->m_picBackground);
     m_wndTessaryl.SetCubeColor(m_pApp->m_crCubeColor);
 
+    m_wndSpanwright.SetSettings(m_pApp);
     m_wndSpanwright.Create(this, IDC_SPANWRIGHT, SCREEN_RECT, FALSE);
     m_wndSpanwright.SetBackground(&m_pApp->m_picBackground);
     m_wndSpanwright.SetCubeColor(m_pApp->m_crCubeColor);
 
+    m_wndCascadio.SetSettings(m_pApp);
     m_wndCascadio.Create(this, IDC_CASCADIO, SCREEN_RECT, FALSE);
     m_wndCascadio.SetBackground(&m_pApp->m_picBackground);
     m_wndCascadio.SetCubeColor(m_pApp->m_crCubeColor);
@@ -86,6 +89,15 @@ LRESULT CScreenHostWnd::WindowProc(UINT message, WPARAM wParam, LPARAM /*lParam*
     return 0;
 }
 
+CGameWnd* CScreenHostWnd::GetVisibleGame()
+{
+    for (CGameWnd* pGame : GetGames()) {
+        if (pGame->IsWindowVisible())
+            return pGame;
+    }
+    return nullptr;
+}
+
 BOOL CScreenHostWnd::OnCommand(UINT nID)
 {
     switch (nID) {
@@ -103,9 +115,8 @@ BOOL CScreenHostWnd::OnCommand(UINT nID)
 
 void CScreenHostWnd::HandDictionaryToGames()
 {
-    m_wndTessaryl.SetDictionary(&m_pApp->m_dictionary);
-    m_wndSpanwright.SetDictionary(&m_pApp->m_dictionary);
-    m_wndCascadio.SetDictionary(&m_pApp->m_dictionary);
+    for (CGameWnd* pGame : GetGames())
+        pGame->SetDictionary(&m_pApp->m_dictionary);
 }
 
 void CScreenHostWnd::OnNewGame()
@@ -115,29 +126,24 @@ void CScreenHostWnd::OnNewGame()
         return;
     }
     HandDictionaryToGames();
-    if (m_wndTessaryl.IsWindowVisible())
-        m_wndTessaryl.NewGame();
-    else if (m_wndSpanwright.IsWindowVisible())
-        m_wndSpanwright.NewGame();
-    else if (m_wndCascadio.IsWindowVisible())
-        m_wndCascadio.NewGame();
+    if (CGameWnd* pGame = GetVisibleGame())
+        pGame->NewGame();
     else if (m_wndMainScreen.IsWindowVisible())
         QxMessageBox(QStringLiteral("Please select a game from the Game menu first"));
 }
 
 void CScreenHostWnd::OnQuitGame()
 {
-    if (m_wndTessaryl.IsWindowVisible())
-        m_wndTessaryl.QuitGame();
-    else if (m_wndSpanwright.IsWindowVisible())
-        m_wndSpanwright.QuitGame();
-    else if (m_wndCascadio.IsWindowVisible())
-        m_wndCascadio.QuitGame();
+    if (CGameWnd* pGame = GetVisibleGame())
+        pGame->QuitGame();
 }
 
 void CScreenHostWnd::OnExit()
 {
-    if (m_wndTessaryl.m_bGameRunning || m_wndCascadio.m_bRunning || m_wndSpanwright.m_bRunning) {
+    BOOL bAnyRunning = FALSE;
+    for (CGameWnd* pGame : GetGames())
+        bAnyRunning = bAnyRunning || pGame->IsGameRunning();
+    if (bAnyRunning) {
         if (QxMessageBox(QStringLiteral("You have a game running.  Are you sure you want to quit?"),
                          QStringLiteral("Confirmation"), MB_YESNO | MB_ICONQUESTION) != IDYES)
             return;
@@ -161,11 +167,9 @@ QString CScreenHostWnd::GetHelpCommandLine() const
 {
     if (m_wndMainScreen.IsWindowVisible())
         return QStringLiteral("file:Quillotrix.htm#Main_Contents");
-    if (m_wndTessaryl.IsWindowVisible())
-        return QStringLiteral("file:Quillotrix.htm#Tessaryl");
-    if (m_wndSpanwright.IsWindowVisible())
-        return QStringLiteral("file:Quillotrix.htm#Spanwright");
-    if (m_wndCascadio.IsWindowVisible())
-        return QStringLiteral("file:Quillotrix.htm#Cascadio");
+    for (CGameWnd* pGame : const_cast<CScreenHostWnd*>(this)->GetGames()) {
+        if (pGame->IsWindowVisible())
+            return QStringLiteral("file:Quillotrix.htm#") + pGame->GetHelpAnchor();
+    }
     return QStringLiteral("file:Quillotrix.htm#Main_Contents");
 }

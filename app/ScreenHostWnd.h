@@ -1,6 +1,7 @@
 // CScreenHostWnd: owns the four screens, shows one at a time and carries out the menu commands.
 #pragma once
 #include <QString>
+#include <array>
 #include <functional>
 
 #include "app/MainScreenWnd.h"
@@ -45,6 +46,11 @@ public:
     QString GetHelpCommandLine() const;
     // Shows the screen unless it is shown already, hiding the other three.
     void ShowScreen(CWnd* pScreen);
+
+    // The three games in the host's order: Tessaryl, Spanwright, Cascadio.
+    std::array<CGameWnd*, 3> GetGames() { return {&m_wndTessaryl, &m_wndSpanwright, &m_wndCascadio}; }
+    // The visible game, or nullptr while the main screen is shown.
+    CGameWnd* GetVisibleGame();
 
     // How Exit asks the frame to close (queued, as a posted close request).
     std::function<void()> m_fnPostClose;

@@ -4,7 +4,7 @@
 #include <QString>
 
 #include "framework/ListBox.h"
-#include "framework/Wnd.h"
+#include "games/GameWnd.h"
 #include "games/tessaryl/TessarylBoard.h"
 #include "games/tessaryl/TessarylFinder.h"
 
@@ -12,19 +12,32 @@ class CDictionary;
 class CPicture;
 struct AppSettings;
 
-class CTessarylWnd : public CWnd {
+class CTessarylWnd : public CGameWnd {
 public:
     CTessarylWnd();
     ~CTessarylWnd() override;
 
     // Driven by the shell.
-    void SetDictionary(CDictionary* pDictionary);
-    void SetBackground(CPicture* pPicture);
-    void SetCubeColor(COLORREF cr);
+    void SetSettings(AppSettings* pApp) override { m_pApp = pApp; }
+    void SetDictionary(CDictionary* pDictionary) override;
+    void SetBackground(CPicture* pPicture) override;
+    void SetCubeColor(COLORREF cr) override;
     void SetButtonBitmaps(UINT nSubmit, UINT nBack, UINT nHint);
     void SetDigitsBitmap(UINT nDigits);
-    void NewGame();
-    void QuitGame();
+    void NewGame() override;
+    void QuitGame() override;
+    BOOL IsGameRunning() const override { return m_bGameRunning; }
+    QString GetHelpAnchor() const override { return QStringLiteral("Tessaryl"); }
+    QString GetSavedGameExtension() const override { return QStringLiteral(".wcg"); }
+    QString GetSaveRefusal() const override;
+    void SaveToText(QString& strText) override;
+    BOOL LoadFromText(const QString& strText) override;
+    void PauseForDialog() override { PauseWorker(); }
+    void ResumeAfterDialog() override
+    {
+        ClearWordList();
+        ResumeWorker();
+    }
 
     // The background word finder.
     void StartWorker(BOOL bClear);

@@ -109,3 +109,14 @@ QString GetStorageCardRoot()
     }
     return QString();
 }
+
+// Run from the build folder, both are the data folder beside the program.
+QString GetReadOnlyDataFolder()
+{
+    return GetProgramFolder() + QStringLiteral("data/");
+}
+
+QString GetWritableDataFolder()
+{
+    return GetProgramFolder() + QStringLiteral("data/");
+}

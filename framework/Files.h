@@ -22,6 +22,11 @@ bool DeleteFileCaseBlind(const QString& strPath);
 QString GetProgramFolder();
 void SetProgramFolderOverride(const QString& strFolder);
 
+// Where the shipped data (dictionaries, backgrounds) is read from, ending in '/'.
+QString GetReadOnlyDataFolder();
+// Where what the player makes (personal word list, saved games, themes) is written, ending in '/'.
+QString GetWritableDataFolder();
+
 // The storage card root (ending in '/'), or an empty text when there is no card.
 // QUILLOTRIX_STORAGE_CARD names it; otherwise the first removable volume under /media or /run/media.
 QString GetStorageCardRoot();

@@ -1,0 +1,196 @@
+// Cascadio drawing: background and buttons, the tiles with their letters, the critter pictures,
+// the score digits and the game-over label. Everything draws straight to the window.
+#include "games/cascadio/CascadioWnd.h"
+
+#include <algorithm>
+
+#include "app/AppSettings.h"
+#include "graphics/Picture.h"
+
+namespace {
+constexpr COLORREF CRITTER_KEY = RGB(255, 0, 0);
+
+CRect CellRect(int c, int r) { return CRect(15 + 30 * c, 30 + 30 * r, 45 + 30 * c, 60 + 30 * r); }
+} // namespace
+
+COLORREF CCascadioWnd::NormalColor() const
+{
+    return m_pApp ? m_pApp->m_crFontNormalColor : RGB(0, 0, 0);
+}
+
+COLORREF CCascadioWnd::SelectedColor() const
+{
+    return m_pApp ? m_pApp->m_crFontSelectedColor : RGB(255, 255, 255);
+}
+
+int CCascadioWnd::CritterFrameX(int nValue)
+{
+    // Only values of 0 and more are ever held; a stray negative one still picks a frame of the strip.
+    const int v = std::max(nValue, 0);
+    return v % 7 == 6 ? 30 : ((v % 6) / 2) * 10;
+}
+
+void CCascadioWnd::PrepareText(CDC* pDC)
+{
+    pDC->SetBkMode(TRANSPARENT);
+    pDC->SelectObject(&m_fontLetters);
+    pDC->SelectObject(&m_brushTile);
+}
+
+void CCascadioWnd::CopyBitmap(CDC* pDC, CBitmap& bitmap, int x, int y, int cx, int cy, int xSrc)
+{
+    if (!bitmap.GetSafeHandle())
+        return;
+    if (!m_dcMem.GetSafeHdc())
+        m_dcMem.CreateCompatibleDC(pDC);
+    CBitmap* pOld = m_dcMem.SelectObject(&bitmap);
+    pDC->BitBlt(x, y, cx, cy, &m_dcMem, xSrc, 0, SRCCOPY);
+    m_dcMem.SelectObject(pOld);
+}
+
+void CCascadioWnd::OnPaint()
+{
+    CPaintDC dc(this);
+    GetClientRect(&m_rcClient);
+    DrawBackground(&dc);
+    DrawBoard(&dc);
+    DrawScore(&dc);
+    DrawCritters(&dc);
+    // The timer stops while the screen is hidden; it starts again once the screen is painted.
+    if (m_bRunning && m_nTimerId == 0 && IsWindowVisible())
+        StartTimer();
+}
+
+void CCascadioWnd::DrawBackground(CDC* pDC)
+{
+    if (pDC == nullptr) {
+        if (!GetSafeHwnd())
+            return;
+        CClientDC dc(this);
+        DrawBackground(&dc);
+        return;
+    }
+    DrawScreenBackground(pDC, m_rcClient, m_pBackground);
+    CopyBitmap(pDC, m_bmpSubmit, 49, 248, 20, 20, 0);
+    CopyBitmap(pDC, m_bmpBack, 89, 248, 20, 20, 0);
+    CopyBitmap(pDC, m_bmpPause, 129, 248, 20, 20, 0);
+    CopyBitmap(pDC, m_bmpNewLetters, 169, 248, 20, 20, 0);
+}
+
+void CCascadioWnd::DrawBoard(CDC* pDC)
+{
+    if (pDC == nullptr) {
+        if (!GetSafeHwnd())
+            return;
+        CClientDC dc(this);
+        DrawBoard(&dc);
+        return;
+    }
+    PrepareText(pDC);
+    for (int r = 0; r < CASC_ROWS; ++r)
+        for (int c = 0; c < CASC_COLUMNS; ++c)
+            DrawCell(c, r, TRUE, pDC);
+    if (m_bGameOver) {
+        if (m_rcClient.IsRectEmpty())
+            GetClientRect(&m_rcClient);
+        pDC->SetBkMode(OPAQUE);
+        pDC->SetTextColor(RGB(0, 0, 0));
+        pDC->SetBkColor(RGB(255, 255, 255));
+        CRect rc = m_rcClient;
+        pDC->DrawText(QStringLiteral("  Game Over  "), &rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        pDC->SetBkMode(TRANSPARENT);
+    }
+}
+
+void CCascadioWnd::DrawCell(int c, int r, BOOL bCritter, CDC* pDC)
+{
+    if (c < 0 || c >= CASC_COLUMNS || r < 0 || r >= CASC_ROWS)
+        return;
+    if (pDC == nullptr) {
+        if (!GetSafeHwnd())
+            return;
+        CClientDC dc(this);
+        PrepareText(&dc);
+        DrawCell(c, r, bCritter, &dc);
+        return;
+    }
+    const int n = CascCell(c, r);
+    CRect rc = CellRect(c, r);
+    pDC->FillRect(&rc, &m_brushTile);
+    pDC->Draw3dRect(&rc, m_clrTileLight, m_clrTileDark);
+    if (m_strLetters[n].isEmpty())
+        return;
+    pDC->SetTextColor(m_abSelected[n] ? SelectedColor() : NormalColor());
+    pDC->DrawText(m_strLetters[n], &rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    if (bCritter && m_anCritter[n] != 0)
+        DrawCritter(pDC, c, r, m_anCritter[n]);
+}
+
+void CCascadioWnd::DrawCritter(CDC* pDC, int c, int r, int nValue)
+{
+    if (!m_bmpCritter.GetSafeHandle())
+        return;
+    pDC->TransparentImage(16 + 30 * c, 49 + 30 * r, 10, 10, &m_bmpCritter, CritterFrameX(nValue), 0, 10, 10,
+                          CRITTER_KEY);
+}
+
+void CCascadioWnd::EraseCell(int c, int r, CDC* pDC)
+{
+    if (pDC == nullptr) {
+        if (!GetSafeHwnd())
+            return;
+        CClientDC dc(this);
+        EraseCell(c, r, &dc);
+        return;
+    }
+    const CRect rc = CellRect(c, r);
+    pDC->FillSolidRect(&rc, RGB(0, 0, 0));
+}
+
+void CCascadioWnd::RedrawColumns(const int* anLowest, CDC* pDC)
+{
+    if (pDC == nullptr) {
+        if (!GetSafeHwnd())
+            return;
+        CClientDC dc(this);
+        RedrawColumns(anLowest, &dc);
+        return;
+    }
+    PrepareText(pDC);
+    for (int r = 0; r < CASC_ROWS; ++r)
+        for (int c = 0; c < CASC_COLUMNS; ++c)
+            if (anLowest[c] >= 0 && r <= anLowest[c])
+                DrawCell(c, r, TRUE, pDC);
+}
+
+void CCascadioWnd::DrawScore(CDC* pDC)
+{
+    if (pDC == nullptr) {
+        if (!GetSafeHwnd())
+            return;
+        CClientDC dc(this);
+        DrawScore(&dc);
+        return;
+    }
+    // Six digits: a score of a million or more shows as 999999 rather than reading past the strip.
+    int nShown = std::clamp(m_nScore, 0, 999999);
+    for (int k = 5; k >= 0; --k) {
+        CopyBitmap(pDC, m_bmpDigits, 89 + 10 * k, 0, 10, 13, 10 * (nShown % 10));
+        nShown /= 10;
+    }
+}
+
+void CCascadioWnd::DrawCritters(CDC* pDC)
+{
+    if (pDC == nullptr) {
+        if (!GetSafeHwnd())
+            return;
+        CClientDC dc(this);
+        DrawCritters(&dc);
+        return;
+    }
+    for (int r = 0; r < CASC_ROWS; ++r)
+        for (int c = 0; c < CASC_COLUMNS; ++c)
+            if (m_anCritter[CascCell(c, r)] != 0)
+                DrawCritter(pDC, c, r, m_anCritter[CascCell(c, r)]);
+}

@@ -1,0 +1,204 @@
+// The Cascadio well: letter generation, a new game, critters creeping, arriving and ending the game,
+// the difficulty steps and the timer's life.
+#include "tests/cascadio/CascadioTestSupport.h"
+
+namespace {
+const QString s_strTable = QStringLiteral("ETAOINUSRHLYDCMFPGWBVKXJQZ");
+
+// The table index of a tile's letter.
+int LetterIndex(const QString& strLetter)
+{
+    return int(s_strTable.indexOf(strLetter == QStringLiteral("Qu") ? QStringLiteral("Q") : strLetter));
+}
+} // namespace
+
+using CascadioWell = CCascadioFixture;
+
+TEST_F(CascadioWell, GenerationOverManySeeds)
+{
+    int anBand[6] = {};
+    for (unsigned nSeed = 1; nSeed <= 400; ++nSeed) {
+        srand(nSeed);
+        m_wnd.FillBoard();
+        // Row by row from the top the offset walks 0..4 from 0, so cell i of that order holds a
+        // letter of its band at position i % 5, or z.
+        for (int i = 0; i < CASC_CELLS; ++i) {
+            const QString& str = m_wnd.m_strLetters[CascCell(i % 7, i / 7)];
+            const int n = LetterIndex(str);
+            ASSERT_GE(n, 0) << qPrintable(str);
+            ASSERT_TRUE(str.size() == 1 || str == QStringLiteral("Qu"));
+            if (n != 25)
+                ASSERT_EQ(n % 5, i % 5) << "seed " << nSeed << " cell " << i;
+            ++anBand[n == 25 ? 5 : n / 5];
+        }
+    }
+    // 45 %, 24.75 %, 13.6 %, 7.5 %, 6.4 %, 2.7 % of 19600 letters.
+    const double adExpected[6] = {0.45, 0.2475, 0.136125, 0.07486875, 0.064054375, 0.027451875};
+    for (int b = 0; b < 6; ++b)
+        EXPECT_NEAR(anBand[b] / 19600.0, adExpected[b], 0.015) << "band " << b;
+
+    // The refill offset carries on across calls and games; FillBoard never moves it.
+    for (int i = 0; i < 12; ++i) {
+        const int nExpected = CCascadioWnd::s_nLetterOffset;
+        const int n = LetterIndex(CCascadioWnd::RandomLetter());
+        if (n != 25)
+            EXPECT_EQ(n % 5, nExpected);
+        if (i == 5)
+            m_wnd.NewGame();
+    }
+    EXPECT_EQ(CCascadioWnd::s_nLetterOffset, 12 % 5);
+}
+
+TEST_F(CascadioWell, NewGameAndFirstArrivals)
+{
+    srand(7);
+    m_wnd.NewGame();
+    EXPECT_TRUE(m_wnd.m_bRunning);
+    EXPECT_EQ(m_wnd.m_nTimerId, 1u);
+    EXPECT_EQ(CritterCount(), 1);
+    int nTop = 0;
+    for (int c = 0; c < 7; ++c)
+        nTop += m_wnd.m_anCritter[CascCell(c, 0)];
+    EXPECT_EQ(nTop, 1);
+
+    // One allowed: nothing more arrives, however long it takes.
+    m_dwNow += 20000;
+    Ticks(3);
+    EXPECT_EQ(CritterCount(), 1);
+
+    // Two allowed: not before 15 s after the start (counted from the last change), then at once.
+    m_wnd.NewGame();
+    m_wnd.m_nMaxCritters = 2;
+    m_dwNow += 15000;
+    Ticks(1);
+    EXPECT_EQ(CritterCount(), 1);
+    m_dwNow += 1;
+    Ticks(1);
+    EXPECT_EQ(CritterCount(), 2);
+
+    // A dialog or a hidden screen holds everything still.
+    const std::vector<int> anBefore(std::begin(m_wnd.m_anCritter), std::end(m_wnd.m_anCritter));
+    m_wnd.m_bDialogOpen = TRUE;
+    Ticks(5);
+    EXPECT_EQ(std::vector<int>(std::begin(m_wnd.m_anCritter), std::end(m_wnd.m_anCritter)), anBefore);
+    m_wnd.m_bDialogOpen = FALSE;
+
+    // With all seven top cells taken, arrival fails quietly and is tried again at the next tick.
+    m_wnd.m_nMaxCritters = 10;
+    m_wnd.m_nSpawnInterval = 0;
+    m_wnd.m_dwNextSpawn = m_dwNow - 1;
+    srand(5);
+    std::fill(std::begin(m_wnd.m_anCritter), std::end(m_wnd.m_anCritter), 0);
+    for (int c = 0; c < 7; ++c)
+        m_wnd.m_anCritter[CascCell(c, 0)] = 1;
+    Ticks(1);
+    EXPECT_EQ(CritterCount(), 7);
+    m_wnd.m_anCritter[CascCell(4, 0)] = 0;
+    Ticks(1);
+    EXPECT_EQ(m_wnd.m_anCritter[CascCell(4, 0)], 1);
+}
+
+TEST_F(CascadioWell, CreepMergeAndGameOverAtTheBottom)
+{
+    m_wnd.NewGame();
+    std::fill(std::begin(m_wnd.m_anCritter), std::end(m_wnd.m_anCritter), 0);
+    m_wnd.m_anCritter[CascCell(3, 0)] = 1;
+    // The first row takes 60 ticks, every later one 59: the critter is in row r after 60 + 59 (r - 1).
+    Ticks(60);
+    EXPECT_EQ(m_wnd.m_anCritter[CascCell(3, 0)], 0);
+    EXPECT_EQ(m_wnd.m_anCritter[CascCell(3, 1)], 2);
+    Ticks(59 * 4 - 1);
+    EXPECT_NE(m_wnd.m_anCritter[CascCell(3, 4)], 0);
+    EXPECT_TRUE(m_wnd.m_bRunning);
+
+    // A critter creeping onto another merges with it: one critter, its count started again.
+    m_wnd.m_anCritter[CascCell(3, 5)] = 30;
+    Ticks(1);
+    EXPECT_EQ(m_wnd.m_anCritter[CascCell(3, 4)], 0);
+    EXPECT_EQ(m_wnd.m_anCritter[CascCell(3, 5)], 2);
+
+    Ticks(58);
+    EXPECT_TRUE(m_wnd.m_bRunning);
+    Ticks(1); // into row 6: over in the same tick
+    EXPECT_NE(m_wnd.m_anCritter[CascCell(3, 6)], 0);
+    EXPECT_FALSE(m_wnd.m_bRunning);
+    EXPECT_TRUE(m_wnd.m_bGameOver);
+    EXPECT_EQ(m_wnd.m_nTimerId, 0u);
+    EXPECT_EQ(m_wnd.GetSaveRefusal(), QStringLiteral("Can't save: Game over"));
+
+    // The label is drawn over the board, white behind black text, and stays at every repaint.
+    m_wnd.Invalidate();
+    m_wnd.UpdateWindow();
+    const QImage img = Surface();
+    EXPECT_EQ(img.pixel(75, 134) & 0xFFFFFF, 0xFFFFFFu);
+    EXPECT_TRUE(img.copy(75, 126, 90, 16).allGray());
+    // Nothing moves after the end, and quitting now asks nothing.
+    const int nValue = m_wnd.m_anCritter[CascCell(3, 6)];
+    Ticks(3);
+    EXPECT_EQ(m_wnd.m_anCritter[CascCell(3, 6)], nValue);
+    m_wnd.QuitGame();
+    EXPECT_TRUE(m_boxes.boxes.empty());
+    EXPECT_TRUE(m_wnd.m_bGameOver);
+}
+
+TEST_F(CascadioWell, DifficultySteps)
+{
+    m_wnd.NewGame();
+    const int anExpected[][3] = {
+        {2, 15000, 60}, {2, 12000, 60}, {3, 12000, 60}, {3, 9000, 60}, {4, 9000, 60}, {4, 6000, 60},
+        {5, 6000, 60},  {5, 3000, 60},  {6, 3000, 60},  {6, 0, 60},    {7, 0, 60},    {8, 0, 60},
+        {9, 0, 60},     {10, 0, 60},    {10, 0, 50},    {10, 0, 40},   {10, 0, 30},   {10, 0, 20},
+        {10, 0, 10},    {10, 0, 10},
+    };
+    for (const auto& step : anExpected) {
+        m_dwNow += 7;
+        m_wnd.IncreaseDifficulty(FALSE);
+        EXPECT_EQ(m_wnd.m_nMaxCritters, step[0]);
+        EXPECT_EQ(m_wnd.m_nSpawnInterval, step[1]);
+        EXPECT_EQ(m_wnd.m_nStepTicks, step[2]);
+        EXPECT_EQ(m_wnd.m_dwNextSpawn, m_dwNow + DWORD(step[1]));
+    }
+    // By chance, three calls in ten change nothing at all.
+    m_wnd.NewGame();
+    srand(3);
+    int nChanged = 0;
+    for (int i = 0; i < 1000; ++i) {
+        const int nBefore = m_wnd.m_nMaxCritters;
+        m_wnd.m_nMaxCritters = 1;
+        m_wnd.m_nSpawnInterval = 15000;
+        CCascadioWnd::s_bAlternate = FALSE;
+        m_wnd.IncreaseDifficulty(TRUE);
+        nChanged += m_wnd.m_nMaxCritters != 1 ? 1 : 0;
+        (void)nBefore;
+    }
+    EXPECT_NEAR(nChanged, 700, 60);
+}
+
+TEST_F(CascadioWell, TimerStopsOnQuitAndHideAndComesBackWhenShown)
+{
+    m_wnd.NewGame();
+    m_wnd.ShowWindow(SW_HIDE);
+    Ticks(1);
+    EXPECT_EQ(m_wnd.m_nTimerId, 0u);
+    EXPECT_TRUE(m_wnd.m_bRunning);
+    m_wnd.ShowWindow(SW_SHOW);
+    m_wnd.UpdateWindow();
+    EXPECT_EQ(m_wnd.m_nTimerId, 1u);
+
+    m_boxes.Answer(IDNO);
+    m_wnd.QuitGame();
+    EXPECT_TRUE(m_wnd.m_bRunning);
+    EXPECT_EQ(m_boxes.LastText(), QStringLiteral("Are you sure you want to quit?"));
+    EXPECT_EQ(m_boxes.boxes.back().strCaption, QStringLiteral("Confirmation"));
+    m_boxes.Answer(IDYES);
+    m_wnd.QuitGame();
+    EXPECT_FALSE(m_wnd.m_bRunning);
+    EXPECT_FALSE(m_wnd.m_bGameOver);
+    EXPECT_EQ(m_wnd.m_nTimerId, 0u);
+    EXPECT_EQ(CritterCount(), 0);
+    EXPECT_TRUE(m_wnd.m_strLetters[0].isEmpty());
+    EXPECT_EQ(m_wnd.GetSaveRefusal(), QStringLiteral("Can't save: Game not started"));
+    m_wnd.Invalidate();
+    m_wnd.UpdateWindow();
+    EXPECT_EQ(m_wnd.m_nTimerId, 0u); // a quit game is not brought back by a repaint
+}

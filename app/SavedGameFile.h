@@ -4,6 +4,9 @@
 #include <QByteArray>
 #include <QString>
 
+class CGameWnd;
+class QWidget;
+
 // Larger files are refused unread: no game's text comes near it.
 constexpr qint64 SAVED_GAME_MAX_BYTES = 1024 * 1024;
 
@@ -23,3 +26,9 @@ QString DecodeSavedGameBytes(const QByteArray& data);
 bool WriteSavedGameFile(const QString& strPath, const QString& strText);
 // false when the file cannot be opened or read, or is larger than SAVED_GAME_MAX_BYTES.
 bool ReadSavedGameFile(const QString& strPath, QString& strText);
+
+// Save Game and Open Game once the game is known (the screen host picks the visible one): the
+// chooser on the saved-game folder, with the game's timers held still until it closes. Saving
+// first asks the game whether it may be saved; failures are reported to the player.
+void SaveGameWithChooser(CGameWnd* pGame, QWidget* pParent);
+void OpenGameWithChooser(CGameWnd* pGame, QWidget* pParent);

@@ -19,11 +19,14 @@ QString ChooseSavedGame(QWidget* pParent, BOOL bSave, const QString& strExtensio
 
 void CScreenHostWnd::OnSaveGame()
 {
-    CGameWnd* pGame = GetVisibleGame();
-    if (!pGame) {
+    if (CGameWnd* pGame = GetVisibleGame())
+        SaveGameWithChooser(pGame, GetSafeHwnd());
+    else
         QxMessageBox(QStringLiteral("Please select a game from the Game menu first"));
-        return;
-    }
+}
+
+void SaveGameWithChooser(CGameWnd* pGame, QWidget* pParent)
+{
     const QString strRefusal = pGame->GetSaveRefusal();
     if (!strRefusal.isEmpty()) {
         QxMessageBox(strRefusal);
@@ -31,7 +34,7 @@ void CScreenHostWnd::OnSaveGame()
     }
     // The game's clock stands still while the player picks a name, and while any message shows.
     const BOOL bWasOpen = pGame->SetDialogOpen(TRUE);
-    const QString strPath = ChooseSavedGame(GetSafeHwnd(), TRUE, pGame->GetSavedGameExtension());
+    const QString strPath = ChooseSavedGame(pParent, TRUE, pGame->GetSavedGameExtension());
     if (!strPath.isEmpty()) {
         QString strText;
         pGame->SaveToText(strText);
@@ -48,13 +51,16 @@ void CScreenHostWnd::OnOpenGame()
         return;
     }
     HandDictionaryToGames();
-    CGameWnd* pGame = GetVisibleGame();
-    if (!pGame) {
+    if (CGameWnd* pGame = GetVisibleGame())
+        OpenGameWithChooser(pGame, GetSafeHwnd());
+    else
         QxMessageBox(QStringLiteral("Please select a game from the Game menu first"));
-        return;
-    }
+}
+
+void OpenGameWithChooser(CGameWnd* pGame, QWidget* pParent)
+{
     const BOOL bWasOpen = pGame->SetDialogOpen(TRUE);
-    const QString strPath = ChooseSavedGame(GetSafeHwnd(), FALSE, pGame->GetSavedGameExtension());
+    const QString strPath = ChooseSavedGame(pParent, FALSE, pGame->GetSavedGameExtension());
     if (!strPath.isEmpty()) {
         // A file the game cannot take leaves the running game as it was.
         QString strText;

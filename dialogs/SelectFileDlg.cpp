@@ -41,6 +41,10 @@ void CSelectFileDlg::SetModalRunner(std::function<int(CSelectFileDlg&)> fnRunner
 CSelectFileDlg::CSelectFileDlg(BOOL bSave, QWidget* pParent) : QDialog(pParent), m_bSave(bSave)
 {
     setWindowTitle(QStringLiteral("Select File"));
+    // The dialog's own 8-point font, so that a date fits its half of the list.
+    QFont font = this->font();
+    font.setPointSize(8);
+    setFont(font);
     setFixedSize(Dlu(0, 0, 136, 134).size());
 
     m_pPrompt = new QLabel(QStringLiteral("Enter filename:"), this);

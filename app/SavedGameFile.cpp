@@ -58,8 +58,10 @@ bool WriteSavedGameFile(const QString& strPath, const QString& strText)
 
 bool ReadSavedGameFile(const QString& strPath, QString& strText)
 {
-    QFile file(FindFileCaseBlind(strPath));
-    if (!file.open(QIODevice::ReadOnly) || file.size() > SAVED_GAME_MAX_BYTES)
+    const QString strFound = FindFileCaseBlind(strPath);
+    // Only a plain file: a pipe of that name would wait for a writer for ever.
+    QFile file(strFound);
+    if (!QFileInfo(strFound).isFile() || !file.open(QIODevice::ReadOnly) || file.size() > SAVED_GAME_MAX_BYTES)
         return false;
     // Read one byte past the limit, so a file that grew since it was measured is refused too.
     const QByteArray data = file.read(SAVED_GAME_MAX_BYTES + 1);

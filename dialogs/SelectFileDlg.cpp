@@ -119,7 +119,7 @@ void CSelectFileDlg::OnInitDialog()
     // folder's own.
     QDir dir(m_strFolder);
     dir.setNameFilters({QStringLiteral("*") + m_strExtension});
-    dir.setFilter(QDir::Files | QDir::Hidden | QDir::System);
+    dir.setFilter(QDir::Files | QDir::Hidden);
     dir.setSorting(QDir::Unsorted);
     for (const QFileInfo& fi : dir.entryInfoList()) {
         auto* pItem = new QTreeWidgetItem(m_pList);

@@ -58,9 +58,8 @@ BOOL CMainFrame::Create()
     m_pMenuBar = new QMenuBar(this);
     QMenu* pFile = m_pMenuBar->addMenu(QStringLiteral("File"));
     AddCommand(pFile, QStringLiteral("New Game"), ID_FILE_NEWGAME);
-    // Saving and opening games and the preferences come later; their places are kept.
-    AddCommand(pFile, QStringLiteral("Open Game"), ID_FILE_OPENGAME, false);
-    AddCommand(pFile, QStringLiteral("Save Game"), ID_FILE_SAVEGAME, false);
+    AddCommand(pFile, QStringLiteral("Open Game"), ID_FILE_OPENGAME);
+    AddCommand(pFile, QStringLiteral("Save Game"), ID_FILE_SAVEGAME);
     AddCommand(pFile, QStringLiteral("Quit Game"), ID_FILE_QUITGAME);
     pFile->addSeparator();
     AddCommand(pFile, QStringLiteral("Exit"), ID_FILE_EXIT);

@@ -102,6 +102,8 @@ BOOL CScreenHostWnd::OnCommand(UINT nID)
 {
     switch (nID) {
     case ID_FILE_NEWGAME: OnNewGame(); return TRUE;
+    case ID_FILE_SAVEGAME: OnSaveGame(); return TRUE;
+    case ID_FILE_OPENGAME: OnOpenGame(); return TRUE;
     case ID_FILE_QUITGAME: OnQuitGame(); return TRUE;
     case ID_FILE_EXIT: OnExit(); return TRUE;
     case ID_GAME_MAINSCREEN: ShowScreen(&m_wndMainScreen); return TRUE;

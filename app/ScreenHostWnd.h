@@ -68,6 +68,8 @@ protected:
 private:
     void OnNewGame();
     void OnQuitGame();
+    void OnSaveGame();
+    void OnOpenGame();
     void OnExit();
     void OnResetHighScores();
     void HandDictionaryToGames();

@@ -15,6 +15,12 @@ QString& ProgramFolderOverride()
     return s_folder;
 }
 
+std::function<bool(const QString&)>& ReplaceWriteHook()
+{
+    static std::function<bool(const QString&)> s_fn;
+    return s_fn;
+}
+
 QString WithSlash(QString s)
 {
     if (!s.isEmpty() && !s.endsWith(QLatin1Char('/')))
@@ -64,12 +70,14 @@ bool WriteFileReplacing(const QString& strPath, const QByteArray& data, bool* pb
         *pbCreated = bCreated;
     if (!bCreated)
         return false;
-    if (file.write(data) != data.size()) {
+    if (file.write(data) != data.size() || (ReplaceWriteHook() && !ReplaceWriteHook()(strPath))) {
         file.cancelWriting();
         return false;
     }
     return file.commit();
 }
+
+void SetReplaceWriteHook(std::function<bool(const QString& strPath)> fnHook) { ReplaceWriteHook() = std::move(fnHook); }
 
 bool ReadWholeFile(const QString& strPath, QByteArray& data)
 {

@@ -2,6 +2,7 @@
 #pragma once
 #include <QByteArray>
 #include <QString>
+#include <functional>
 
 // Returns the path of an existing file or folder whose name differs from strPath only in letter
 // case (each component matched independently); strPath itself when it exists or nothing matches.
@@ -11,6 +12,9 @@ QString FindFileCaseBlind(const QString& strPath);
 // so a failed or interrupted write leaves the earlier file as it was. *pbCreated, when given, tells
 // whether the new file could be created at all (false: nothing was written).
 bool WriteFileReplacing(const QString& strPath, const QByteArray& data, bool* pbCreated = nullptr);
+// Tests only: called with the target path once the new contents are written and before they
+// replace the old file; returning false fails the write there. An empty function removes it.
+void SetReplaceWriteHook(std::function<bool(const QString& strPath)> fnHook);
 
 // Reads a whole file (found case-blind); false when it cannot be opened or read.
 bool ReadWholeFile(const QString& strPath, QByteArray& data);

@@ -111,17 +111,6 @@ QString CTessarylWnd::GetSaveRefusal() const
     return m_astrCells[0].isEmpty() ? QStringLiteral("Can't save: Game not started") : QString();
 }
 
-// The saved text comes with saved games; until then nothing is written and nothing is taken.
-void CTessarylWnd::SaveToText(QString& strText)
-{
-    strText.clear();
-}
-
-BOOL CTessarylWnd::LoadFromText(const QString&)
-{
-    return FALSE;
-}
-
 BOOL CTessarylWnd::IsWorkerRunning() const
 {
     return m_finder.IsWorkerAlive();

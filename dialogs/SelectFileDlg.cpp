@@ -1,0 +1,201 @@
+// The saved-game chooser, laid out in the handheld's dialog units.
+#include "dialogs/SelectFileDlg.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include "framework/MessageBox.h"
+
+namespace {
+// One dialog unit of the handheld's 8-point dialog font, in pixels.
+constexpr double DLU_X = 1.5;
+constexpr double DLU_Y = 1.625;
+QRect Dlu(int x, int y, int cx, int cy)
+{
+    return QRect(int(x * DLU_X), int(y * DLU_Y), int(cx * DLU_X), int(cy * DLU_Y));
+}
+
+std::function<int(CSelectFileDlg&)>& ModalRunner()
+{
+    static std::function<int(CSelectFileDlg&)> s_fn;
+    return s_fn;
+}
+
+// A label at least as large as its text needs, so that no font cuts it off.
+void PlaceLabel(QLabel* pLabel, const QRect& rc)
+{
+    QRect r = rc;
+    r.setWidth(std::max(r.width(), pLabel->sizeHint().width()));
+    r.setHeight(std::max(r.height(), pLabel->sizeHint().height()));
+    pLabel->setGeometry(r);
+}
+} // namespace
+
+void CSelectFileDlg::SetModalRunner(std::function<int(CSelectFileDlg&)> fnRunner) { ModalRunner() = std::move(fnRunner); }
+
+CSelectFileDlg::CSelectFileDlg(BOOL bSave, QWidget* pParent) : QDialog(pParent), m_bSave(bSave)
+{
+    setWindowTitle(QStringLiteral("Select File"));
+    // The dialog's own 8-point font, so that a date fits its half of the list.
+    QFont font = this->font();
+    font.setPointSize(8);
+    setFont(font);
+    setFixedSize(Dlu(0, 0, 136, 134).size());
+
+    m_pPrompt = new QLabel(QStringLiteral("Enter filename:"), this);
+    m_pPrompt->setObjectName(QStringLiteral("1027"));
+    PlaceLabel(m_pPrompt, Dlu(7, 7, 50, 8));
+
+    m_pEdit = new QLineEdit(this);
+    m_pEdit->setObjectName(QStringLiteral("1025"));
+    m_pEdit->setGeometry(Dlu(7, 16, 122, 14));
+
+    m_pListLabel = new QLabel(QStringLiteral("or select from list:"), this);
+    m_pListLabel->setObjectName(QStringLiteral("1028"));
+    PlaceLabel(m_pListLabel, Dlu(7, 35, 58, 8));
+
+    m_pList = new QTreeWidget(this);
+    m_pList->setObjectName(QStringLiteral("1026"));
+    m_pList->setGeometry(Dlu(7, 45, 122, 66));
+    m_pList->setRootIsDecorated(false);
+    m_pList->setItemsExpandable(false);
+    m_pList->setSortingEnabled(false);
+    m_pList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_pList->setSelectionBehavior(QAbstractItemView::SelectRows); // full-row select
+    m_pList->setFrameShape(QFrame::StyledPanel);
+
+    m_pSelect = new QPushButton(QStringLiteral("Select"), this);
+    m_pSelect->setObjectName(QStringLiteral("1"));
+    m_pSelect->setGeometry(Dlu(7, 113, 50, 14));
+    m_pSelect->setDefault(true);
+
+    m_pCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_pCancel->setObjectName(QStringLiteral("2"));
+    m_pCancel->setGeometry(Dlu(79, 113, 50, 14));
+    m_pCancel->setAutoDefault(false);
+
+    connect(m_pSelect, &QPushButton::clicked, this, &CSelectFileDlg::OnOK);
+    connect(m_pCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_pList, &QTreeWidget::itemSelectionChanged, this, &CSelectFileDlg::OnSelectionChanged);
+    connect(m_pList, &QTreeWidget::itemDoubleClicked, this, [this] { OnOK(); });
+}
+
+int CSelectFileDlg::DoModal()
+{
+    OnInitDialog();
+    if (ModalRunner())
+        return ModalRunner()(*this);
+    return exec() == QDialog::Accepted ? IDOK : IDCANCEL;
+}
+
+void CSelectFileDlg::OnInitDialog()
+{
+    if (!m_strTitle.isEmpty())
+        setWindowTitle(m_strTitle);
+    if (!m_bSave) {
+        m_pEdit->hide();
+        m_pPrompt->hide();
+        m_pListLabel->setText(QStringLiteral("Select from list:"));
+        PlaceLabel(m_pListLabel, Dlu(7, 35, 58, 8));
+    }
+
+    m_pList->clear();
+    m_pList->setColumnCount(2);
+    m_pList->setHeaderLabels({QStringLiteral("File"), QStringLiteral("Date")});
+    for (int i = 0; i < 2; ++i)
+        m_pList->headerItem()->setTextAlignment(i, Qt::AlignLeft | Qt::AlignVCenter);
+    // The client width: inside the border, before any scroll bar.
+    const int cxColumn = (m_pList->width() - 2 * m_pList->frameWidth()) / 2;
+    m_pList->header()->setStretchLastSection(false);
+    m_pList->setColumnWidth(0, cxColumn);
+    m_pList->setColumnWidth(1, cxColumn);
+
+    // The handheld's file system ignores case, so ".WCG" is listed with ".wcg"; the order is the
+    // folder's own.
+    QDir dir(m_strFolder);
+    dir.setNameFilters({QStringLiteral("*") + m_strExtension});
+    dir.setFilter(QDir::Files | QDir::Hidden);
+    dir.setSorting(QDir::Unsorted);
+    for (const QFileInfo& fi : dir.entryInfoList()) {
+        auto* pItem = new QTreeWidgetItem(m_pList);
+        pItem->setText(0, ListedName(fi.fileName()));
+        pItem->setText(1, FormatFileTime(fi.lastModified().toLocalTime()));
+    }
+}
+
+QString CSelectFileDlg::ListedName(const QString& strFileName)
+{
+    QString str = strFileName;
+    const qsizetype nDot = str.indexOf(u'.', 1);
+    if (nDot > 0)
+        str.truncate(nDot);
+    str = str.toLower();
+    if (!str.isEmpty())
+        str[0] = str[0].toUpper();
+    return str;
+}
+
+QString CSelectFileDlg::FormatFileTime(const QDateTime& dtLocal)
+{
+    const QDate d = dtLocal.date();
+    const QTime t = dtLocal.time();
+    // A conventional 12-hour clock: midnight is 12 A, noon 12 P.
+    const int nHour = t.hour() % 12 == 0 ? 12 : t.hour() % 12;
+    const QString strSuffix = t.hour() < 12 ? QStringLiteral("A") : QStringLiteral("P");
+    return QStringLiteral("%1/%2/%3 %4:%5 %6")
+        .arg(d.month())
+        .arg(d.day())
+        .arg(d.year() % 100, 2, 10, QLatin1Char('0'))
+        .arg(nHour)
+        .arg(t.minute(), 2, 10, QLatin1Char('0'))
+        .arg(strSuffix);
+}
+
+void CSelectFileDlg::OnSelectionChanged()
+{
+    for (int i = 0; i < m_pList->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* pItem = m_pList->topLevelItem(i);
+        if (pItem->isSelected()) {
+            m_pEdit->setText(pItem->text(0));
+            return;
+        }
+    }
+}
+
+void CSelectFileDlg::OnOK()
+{
+    const QString strName = m_pEdit->text();
+    if (strName.isEmpty()) {
+        QxMessageBox(m_bSave ? QStringLiteral("Please enter a filename to save as")
+                             : QStringLiteral("Please select a filename to open"));
+        return;
+    }
+    // The name is put straight after the folder: a separator or a bare "." or ".." would lead
+    // somewhere else.
+    if (strName.contains(u'/') || strName.contains(u'\\')) {
+        QxMessageBox(QStringLiteral("A filename cannot contain '/' or '\\'.  Please enter another name."));
+        return;
+    }
+    if (strName == QStringLiteral(".") || strName == QStringLiteral("..")) {
+        QxMessageBox(QStringLiteral("'%1' cannot be used as a filename.  Please enter another name.").arg(strName));
+        return;
+    }
+    m_strPath = m_strFolder + strName + m_strExtension;
+    accept();
+}
+
+void CSelectFileDlg::showEvent(QShowEvent* e)
+{
+    QDialog::showEvent(e);
+    if (QWidget* pParent = parentWidget()) {
+        const QRect rcParent = pParent->window()->frameGeometry();
+        const QRect rcSelf = frameGeometry();
+        move(rcParent.left() + (rcParent.width() - rcSelf.width()) / 2,
+             rcParent.top() + (rcParent.height() - rcSelf.height()) / 2);
+    }
+}

@@ -1,0 +1,209 @@
+// Tessaryl's saved text: the exact fields written, round trips through the window, and the
+// lenient but bounded reading of damaged or crafted texts.
+#include "games/tessaryl/TessarylSavedText.h"
+#include "tests/tessaryl/TessarylTestSupport.h"
+
+namespace {
+CPathBlock Path(std::initializer_list<int> anCells)
+{
+    CPathBlock path;
+    path.fill(-1);
+    int i = 0;
+    for (int n : anCells)
+        path[i++] = n;
+    return path;
+}
+
+QString Board(const std::vector<QString>& astrCells)
+{
+    QString str;
+    for (const QString& s : astrCells)
+        str += s.leftJustified(2, u' ');
+    return str;
+}
+} // namespace
+
+class TessarylSave : public CTessarylFixture {
+protected:
+    void SetUp() override
+    {
+        CTessarylFixture::SetUp();
+        m_board = MakeBoard({{"qIT", {0, 1, 2}}, {"CAT", {9, 12, 15}}});
+        SetBoard(m_board);
+    }
+    std::vector<QString> Cells() const { return std::vector<QString>(m_wnd.m_astrCells, m_wnd.m_astrCells + TESS_CELLS); }
+    std::vector<QString> m_board;
+};
+
+TEST_F(TessarylSave, WritesEachFieldWithItsTabsAndReadsItAllBack)
+{
+    m_wnd.m_nScore = 1275;
+    m_wnd.m_wndUsedWords.InsertString(0, QStringLiteral("Cat"));
+    m_wnd.m_wndUsedWords.InsertString(0, QStringLiteral("Quit"));
+    m_wnd.m_finder.AddHint(QStringLiteral("TAC"), Path({15, 12, 9}));
+    m_wnd.m_finder.AddHint(QStringLiteral("QUIT"), Path({0, 1, 2}));
+    QString strText;
+    m_wnd.SaveToText(strText);
+    EXPECT_EQ(strText, Board(m_board) + "\t1275\t2\tQuit\tCat\t2\tQUIT\t0\t1\t2\t-1\tTAC\t15\t12\t9\t-1\t");
+    EXPECT_TRUE(strText.startsWith("QUI T "));
+
+    // Another game in its place, with a selection and a hint in progress; the text brings the first back.
+    SetBoard(MakeBoard({{"DOG", {3, 4, 5}}}));
+    m_wnd.m_nScore = 5;
+    m_wnd.m_wndUsedWords.ResetContent();
+    m_wnd.m_wndUsedWords.AddString(QStringLiteral("Dog"));
+    m_wnd.m_finder.ClearWordList();
+    TapCells({3, 4});
+    m_wnd.m_nHintLen = 2;
+    m_wnd.m_bGameRunning = FALSE;
+
+    ASSERT_TRUE(m_wnd.LoadFromText(strText));
+    EXPECT_EQ(Cells(), m_board);
+    EXPECT_EQ(m_wnd.m_astrCells[0], QStringLiteral("QU"));
+    EXPECT_EQ(m_wnd.m_nScore, 1275);
+    ASSERT_EQ(m_wnd.m_wndUsedWords.GetCount(), 2);
+    EXPECT_EQ(m_wnd.m_wndUsedWords.GetText(0), QStringLiteral("Quit"));
+    EXPECT_EQ(m_wnd.m_wndUsedWords.GetText(1), QStringLiteral("Cat"));
+    QStringList astrHints;
+    std::vector<CPathBlock> aPaths;
+    m_wnd.m_finder.GetHints(astrHints, aPaths);
+    EXPECT_EQ(astrHints, (QStringList{"QUIT", "TAC"}));
+    EXPECT_EQ(aPaths, (std::vector<CPathBlock>{Path({0, 1, 2}), Path({15, 12, 9})}));
+    EXPECT_EQ(m_wnd.m_nSelCount, 0);
+    EXPECT_EQ(m_wnd.m_nHintLen, 0);
+    EXPECT_TRUE(m_wnd.m_bGameRunning);
+    for (int i = 0; i < TESS_CELLS; ++i)
+        EXPECT_EQ(m_wnd.m_finder.m_astrFinderCells[i], m_board[size_t(i)]);
+
+    // Saving again gives the same text.
+    QString strAgain;
+    m_wnd.SaveToText(strAgain);
+    EXPECT_EQ(strAgain, strText);
+}
+
+TEST_F(TessarylSave, OnlyTheFirstTwentyFiveHintsInListOrderAreWritten)
+{
+    for (int i = 29; i >= 0; --i) // added in reverse; the list keeps them in order ignoring case
+        m_wnd.m_finder.AddHint(QString(i % 2 ? "w%1" : "W%1").arg(i, 2, 10, QChar('0')), Path({i % 27}));
+    QString strText;
+    m_wnd.SaveToText(strText);
+    CTessarylSavedGame game;
+    ASSERT_TRUE(ParseTessarylText(strText, game));
+    ASSERT_EQ(game.m_astrHintWords.size(), 25);
+    EXPECT_EQ(game.m_astrHintWords.front(), QStringLiteral("W00"));
+    EXPECT_EQ(game.m_astrHintWords.back(), QStringLiteral("W24"));
+    EXPECT_EQ(game.m_aHintPaths[1], Path({1}));
+}
+
+TEST_F(TessarylSave, ALoadedHintIsGivenAtOnceBeforeTheFinderFindsAnything)
+{
+    // No dictionary: no finder runs, so only the loaded hint can answer.
+    const QString strText = Board(m_board) + "\t100\t0\t1\tTAC\t15\t12\t9\t-1\t";
+    ASSERT_TRUE(m_wnd.LoadFromText(strText));
+    EXPECT_FALSE(m_wnd.IsWorkerRunning());
+    TapHint();
+    EXPECT_TRUE(m_boxes.boxes.empty());
+    EXPECT_EQ(Selection(), std::vector<int>{15});
+    EXPECT_EQ(m_wnd.m_nScore, 75);
+}
+
+TEST_F(TessarylSave, WithADictionaryTheFinderStartsAgainKeepingTheLoadedHints)
+{
+    m_wnd.SetDictionary(Keep(MakeDictionary({"cat", "quit"}, 2)));
+    // A hint the finder would never find (it is no word) shows that the list was kept, not rebuilt.
+    ASSERT_TRUE(m_wnd.LoadFromText(Board(m_board) + "\t0\t0\t1\tTAC\t15\t12\t9\t-1\t"));
+    WaitForFinder();
+    QStringList astrHints;
+    std::vector<CPathBlock> aPaths;
+    m_wnd.m_finder.GetHints(astrHints, aPaths);
+    EXPECT_EQ(astrHints, (QStringList{"CAT", "QUIT", "TAC"}));
+}
+
+TEST_F(TessarylSave, ATextThatCannotBeAGameIsRefusedAndTheGameStaysAsItWas)
+{
+    m_wnd.m_nScore = 300;
+    m_wnd.m_wndUsedWords.AddString(QStringLiteral("Cat"));
+    m_wnd.m_finder.AddHint(QStringLiteral("CAT"), Path({9, 12, 15}));
+    for (const QString& strText : {QString(), QString("\t5\t0\t0\t"), QString("12345678\t5\t0\t0\t"),
+                                   QString("A B C ?D\t5\t"), QString("\x01\x02\x03")}) {
+        EXPECT_FALSE(m_wnd.LoadFromText(strText)) << strText.toStdString();
+        EXPECT_EQ(Cells(), m_board);
+        EXPECT_EQ(m_wnd.m_nScore, 300);
+        EXPECT_EQ(m_wnd.m_wndUsedWords.GetCount(), 1);
+        EXPECT_EQ(m_wnd.m_finder.GetHintCount(), 1);
+    }
+
+    // A short board keeps the letters it does not reach, but only where there are letters to keep.
+    ASSERT_TRUE(m_wnd.LoadFromText("ZYX\t7\t"));
+    EXPECT_EQ(m_wnd.m_astrCells[0], QStringLiteral("ZY"));
+    EXPECT_EQ(m_wnd.m_astrCells[1], QStringLiteral("X"));
+    EXPECT_EQ(m_wnd.m_astrCells[2], m_board[2]);
+    EXPECT_EQ(m_wnd.m_nScore, 7);
+    EXPECT_EQ(m_wnd.m_wndUsedWords.GetCount(), 0);
+    m_boxes.Answer(IDYES);
+    m_wnd.QuitGame();
+    ASSERT_TRUE(m_wnd.m_astrCells[2].isEmpty());
+    EXPECT_FALSE(m_wnd.LoadFromText("ZYX\t7\t"));
+    EXPECT_FALSE(m_wnd.m_bGameRunning);
+}
+
+// The reader alone: what a damaged or crafted text gives.
+TEST(TessarylSavedText, ReadsLenientlyButNeverPastTheTextOrTheBoard)
+{
+    const QString strBoard = QString("A ").repeated(27);
+    struct Case {
+        const char* pszName;
+        QString strRest; // after the board and its tab
+        int nScore;
+        QStringList astrUsed;
+        QStringList astrHints;
+        std::vector<CPathBlock> aPaths;
+    };
+    const QString strLong = [] {
+        QString s;
+        for (int i = 0; i < 40; ++i)
+            s += QString::number(i % 27) + "\t";
+        return s;
+    }();
+    CPathBlock pathLong = Path({});
+    for (int i = 0; i < 31; ++i)
+        pathLong[i] = i % 27;
+    const Case aCases[] = {
+        {"nothing after the board", "", 0, {}, {}, {}},
+        {"all tabs after score and count, one after each word", "12\t\t\t2\t\tAb\tCd\t0\t", 12, {"Ab", "Cd"}, {}, {}},
+        {"an empty word between two tabs is not listed", "1\t3\tAb\t\tCd\t0\t", 1, {"Ab", "Cd"}, {}, {}},
+        {"numbers as the C library reads them", " -40x\tz\t", -40, {}, {}, {}},
+        {"a score past the integer range", "99999999999999\t0\t0\t", INT_MAX, {}, {}, {}},
+        {"a count past the end of the text", "5\t2000000000\tAb\tCd", 5, {"Ab", "Cd"}, {}, {}},
+        {"a hint count past the end", "0\t0\t2000000000\tAB\t1\t2\t-1\t\t\tCD\t3\t", 0, {}, {"AB", "CD"},
+         {Path({1, 2}), Path({3})}},
+        {"all tabs before each hint word", "0\t0\t2\t\t\tAB\t1\t-1\t\tCD\t2\t-1\t", 0, {}, {"AB", "CD"},
+         {Path({1}), Path({2})}},
+        {"a hint off the board is dropped", "0\t0\t3\tAB\t1\t27\t-1\tCD\t-7\t-1\tEF\t26\t-1\t", 0, {}, {"EF"},
+         {Path({26})}},
+        {"a hint without cells is dropped", "0\t0\t2\tAB\t-1\tCD\t4\t-1\t", 0, {}, {"CD"}, {Path({4})}},
+        {"a long path keeps 31 cells and its end", "0\t0\t2\tAB\t" + strLong + "-1\tCD\t5\t-1\t", 0, {}, {"AB", "CD"},
+         {pathLong, Path({5})}},
+    };
+    for (const Case& c : aCases) {
+        SCOPED_TRACE(c.pszName);
+        CTessarylSavedGame game;
+        ASSERT_TRUE(ParseTessarylText(strBoard + "\t" + c.strRest, game));
+        EXPECT_EQ(game.m_astrCells[26], QStringLiteral("A"));
+        EXPECT_EQ(game.m_nScore, c.nScore);
+        EXPECT_EQ(game.m_astrUsedWords, c.astrUsed);
+        EXPECT_EQ(game.m_astrHintWords, c.astrHints);
+        EXPECT_EQ(game.m_aHintPaths, c.aPaths);
+    }
+
+    // More pairs than cells: the first 27 are the board; an odd last character is a cell alone.
+    CTessarylSavedGame game;
+    ASSERT_TRUE(ParseTessarylText(QString("BC").repeated(30) + "D\t9\t", game));
+    EXPECT_EQ(game.m_astrCells[26], QStringLiteral("BC"));
+    EXPECT_EQ(game.m_nScore, 9);
+    ASSERT_TRUE(ParseTessarylText("QUA B", game));
+    EXPECT_EQ(game.m_astrCells[0], QStringLiteral("QU"));
+    EXPECT_EQ(game.m_astrCells[1], QStringLiteral("A"));
+    EXPECT_EQ(game.m_astrCells[2], QStringLiteral("B"));
+    EXPECT_TRUE(game.m_astrCells[3].isEmpty());
+}

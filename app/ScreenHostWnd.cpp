@@ -138,17 +138,19 @@ void CScreenHostWnd::OnQuitGame()
         pGame->QuitGame();
 }
 
-void CScreenHostWnd::OnExit()
+BOOL CScreenHostWnd::ConfirmQuitWhileRunning()
 {
     BOOL bAnyRunning = FALSE;
     for (CGameWnd* pGame : GetGames())
         bAnyRunning = bAnyRunning || pGame->IsGameRunning();
-    if (bAnyRunning) {
-        if (QxMessageBox(QStringLiteral("You have a game running.  Are you sure you want to quit?"),
-                         QStringLiteral("Confirmation"), MB_YESNO | MB_ICONQUESTION) != IDYES)
-            return;
-    }
-    if (m_fnPostClose)
+    return !bAnyRunning
+        || QxMessageBox(QStringLiteral("You have a game running.  Are you sure you want to quit?"),
+                        QStringLiteral("Confirmation"), MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
+void CScreenHostWnd::OnExit()
+{
+    if (ConfirmQuitWhileRunning() && m_fnPostClose)
         m_fnPostClose();
 }
 

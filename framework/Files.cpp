@@ -54,9 +54,10 @@ QString FindFileCaseBlind(const QString& strPath)
     return current;
 }
 
-bool WriteFileReplacing(const QString& strPath, const QByteArray& data, bool* pbCreated)
+bool WriteFileReplacing(const QString& strPath, const QByteArray& data, bool* pbCreated, bool bInPlaceFallback)
 {
     QSaveFile file(FindFileCaseBlind(strPath));
+    file.setDirectWriteFallback(bInPlaceFallback);
     // Unbuffered, so that a short write (disk full, size limit) is seen here: a buffered write
     // can lose the error at commit and rename a cut-off file over the good one.
     const bool bCreated = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);

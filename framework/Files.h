@@ -9,8 +9,10 @@ QString FindFileCaseBlind(const QString& strPath);
 
 // Replaces the file's contents as a whole: written to a new file, then renamed over the old one,
 // so a failed or interrupted write leaves the earlier file as it was. *pbCreated, when given, tells
-// whether the new file could be created at all (false: nothing was written).
-bool WriteFileReplacing(const QString& strPath, const QByteArray& data, bool* pbCreated = nullptr);
+// whether the new file could be created at all (false: nothing was written). With bInPlaceFallback,
+// an existing writable file in a folder where no new file can be made is written over in place.
+bool WriteFileReplacing(const QString& strPath, const QByteArray& data, bool* pbCreated = nullptr,
+                        bool bInPlaceFallback = false);
 
 // Reads a whole file (found case-blind); false when it cannot be opened or read.
 bool ReadWholeFile(const QString& strPath, QByteArray& data);

@@ -141,6 +141,28 @@ TEST_F(ShellTest, ExitAsksWhileAnyGameRunsEvenInAHiddenWindow)
     EXPECT_FALSE(pFrame->isVisible());
 } // the host stops the word finder before its screens go
 
+TEST_F(ShellTest, TheCloseBoxAsksAsExitDoesAndExitAsksOnce)
+{
+    WriteDictionary();
+    CQuillotrixApp app;
+    app.InitInstance(TRUE);
+    boxes.Clear();
+    CMainFrame* pFrame = app.GetMainWnd();
+    pFrame->OnCommand(ID_GAME_TESSARYL);
+    pFrame->OnCommand(ID_FILE_NEWGAME);
+    boxes.Answer(IDNO);
+    EXPECT_FALSE(pFrame->close());
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.LastText(), "You have a game running.  Are you sure you want to quit?");
+    EXPECT_EQ(boxes.boxes[0].strCaption, "Confirmation");
+    EXPECT_TRUE(pFrame->isVisible());
+    boxes.Answer(IDYES);
+    pFrame->OnCommand(ID_FILE_EXIT);
+    Spin();
+    EXPECT_EQ(boxes.boxes.size(), 2u) << "the close that Exit asks for does not ask again";
+    EXPECT_FALSE(pFrame->isVisible());
+}
+
 TEST_F(ShellTest, ExitWithoutAGameAndCtrlQCloseWithoutTheQuestion)
 {
     for (bool bCtrlQ : {false, true}) {

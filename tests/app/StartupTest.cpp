@@ -1,4 +1,5 @@
 // Start-up with its defaults and the screens the host creates, the settings written at exit, Reset High Scores.
+#include "framework/Clock.h"
 #include "tests/app/AppTestSupport.h"
 
 TEST_F(ShellTest, FirstStartOnAnEmptySettingsStoreUsesTheDefaultsAndMakesTheScreens)
@@ -165,4 +166,21 @@ TEST_F(ShellTest, ThePersonalListIsSavedWhenTheApplicationGoesAway)
     CQuillotrixApp again;
     again.InitInstance(FALSE);
     EXPECT_TRUE(again.m_dictionary.IsPersonalWord("quillo"));
+}
+
+TEST_F(ShellTest, RandomNumbersAreSeededFromTheTimeSinceTheSystemStarted)
+{
+    // The tick counts from boot, not from the program's start.
+    QFile uptime("/proc/uptime");
+    ASSERT_TRUE(uptime.open(QIODevice::ReadOnly));
+    const double dUptimeMs = uptime.readAll().split(' ').value(0).toDouble() * 1000;
+    EXPECT_NEAR(double(GetTickCount()), dUptimeMs, 60000.0);
+
+    SetTickSource([] { return DWORD(424242); });
+    CQuillotrixApp app;
+    app.InitInstance(FALSE);
+    const int nFirst = rand();
+    SetTickSource({});
+    srand(424242);
+    EXPECT_EQ(nFirst, rand());
 }

@@ -2,7 +2,7 @@
 #pragma once
 #include <memory>
 
-#include "app/AppSettings.h"
+#include "games/AppSettings.h"
 
 class CMainFrame;
 
@@ -32,4 +32,3 @@ private:
     std::unique_ptr<CMainFrame> m_pMainWnd;
 };
 
-inline CQuillotrixApp* GetQuillotrixApp() { return dynamic_cast<CQuillotrixApp*>(GetAppSettings()); }

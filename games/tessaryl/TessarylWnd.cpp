@@ -3,13 +3,10 @@
 
 #include "dictionary/Dictionary.h"
 #include "framework/MessageBox.h"
-#include "app/AppSettings.h"
+#include "games/AppSettings.h"
 #include "graphics/BitmapResource.h"
 
-CTessarylWnd::CTessarylWnd()
-{
-    m_pApp = GetAppSettings();
-}
+CTessarylWnd::CTessarylWnd() = default;
 
 CTessarylWnd::~CTessarylWnd()
 {
@@ -122,7 +119,7 @@ BOOL CTessarylWnd::LoadFromText(const QString&)
     return FALSE;
 }
 
-BOOL CTessarylWnd::IsWorkerRunning() const
+BOOL CTessarylWnd::IsWorkerAlive() const
 {
     return m_finder.IsWorkerAlive();
 }

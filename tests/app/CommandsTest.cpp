@@ -103,7 +103,7 @@ TEST_F(ShellTest, NewGameTestsTheDictionaryThenAsksForAGame)
     // With a game shown the game starts instead.
     app.GetMainWnd()->OnCommand(ID_GAME_TESSARYL);
     app.GetMainWnd()->OnCommand(ID_FILE_NEWGAME);
-    EXPECT_TRUE(app.GetMainWnd()->GetScreenHost().m_wndTessaryl.m_bGameRunning);
+    EXPECT_TRUE(TessarylRunning(app.GetMainWnd()->GetScreenHost().m_wndTessaryl));
     EXPECT_EQ(boxes.boxes.size(), 1u);
 }
 
@@ -118,10 +118,10 @@ TEST_F(ShellTest, ExitAsksWhileAnyGameRunsEvenInAHiddenWindow)
     // A real Tessaryl game, its word finder running, left behind the main screen.
     pFrame->OnCommand(ID_GAME_TESSARYL);
     pFrame->OnCommand(ID_FILE_NEWGAME);
-    ASSERT_TRUE(host.m_wndTessaryl.m_bGameRunning);
+    ASSERT_TRUE(TessarylRunning(host.m_wndTessaryl));
     pFrame->OnCommand(ID_GAME_MAINSCREEN);
     ASSERT_FALSE(host.m_wndTessaryl.IsWindowVisible());
-    for (BOOL* pbRunning : {&host.m_wndTessaryl.m_bGameRunning, &host.m_wndSpanwright.m_bRunning, &host.m_wndCascadio.m_bRunning}) {
+    for (BOOL* pbRunning : {&TessarylRunning(host.m_wndTessaryl), &host.m_wndSpanwright.m_bRunning, &host.m_wndCascadio.m_bRunning}) {
         *pbRunning = TRUE;
         boxes.Answer(IDNO);
         pFrame->OnCommand(ID_FILE_EXIT);
@@ -134,7 +134,7 @@ TEST_F(ShellTest, ExitAsksWhileAnyGameRunsEvenInAHiddenWindow)
         *pbRunning = FALSE;
     }
     EXPECT_EQ(boxes.boxes.size(), 3u);
-    host.m_wndTessaryl.m_bGameRunning = TRUE;
+    TessarylRunning(host.m_wndTessaryl) = TRUE;
     boxes.Answer(IDYES);
     pFrame->OnCommand(ID_FILE_EXIT);
     Spin();
@@ -171,7 +171,7 @@ TEST_F(ShellTest, ExitWithoutAGameAndCtrlQCloseWithoutTheQuestion)
         boxes.Clear();
         ASSERT_TRUE(app.GetMainWnd()->isVisible());
         if (bCtrlQ) { // even with a game running
-            app.GetMainWnd()->GetScreenHost().m_wndTessaryl.m_bGameRunning = TRUE;
+            TessarylRunning(app.GetMainWnd()->GetScreenHost().m_wndTessaryl) = TRUE;
             QShortcut* pQuit = FindShortcut(app.GetMainWnd(), QKeySequence(Qt::CTRL | Qt::Key_Q));
             ASSERT_NE(pQuit, nullptr);
             Trigger(pQuit);

@@ -14,7 +14,6 @@ TEST_F(ShellTest, FirstStartOnAnEmptySettingsStoreUsesTheDefaultsAndMakesTheScre
     EXPECT_EQ(app.m_crFontSelectedColor, 16777215u);
     EXPECT_EQ(app.m_bVerifyIncorrect, 1);
     EXPECT_TRUE(app.m_nCubeHiScore == 0 && app.m_nBridgeHiScore == 0 && app.m_nDropHiScore == 0);
-    EXPECT_TRUE(GetAppSettings() == &app && GetQuillotrixApp() == &app);
 
     // No dictionary in the program folder: reported once, with the path, under the program's title.
     ASSERT_EQ(boxes.boxes.size(), 1u);
@@ -31,10 +30,8 @@ TEST_F(ShellTest, FirstStartOnAnEmptySettingsStoreUsesTheDefaultsAndMakesTheScre
         EXPECT_EQ(screens[i]->IsWindowVisible(), i == 0);
     }
     CTessarylWnd& tess = host.m_wndTessaryl;
-    EXPECT_EQ(tess.m_rcCube, CRect(15, 5, 225, 195));
-    for (CBitmap* pBmp : {&tess.m_bmpSubmit, &tess.m_bmpBack, &tess.m_bmpHint})
-        EXPECT_EQ(pBmp->GetSize(), CSize(20, 20));
-    EXPECT_EQ(tess.m_bmpDigits.GetSize(), CSize(100, 13));
+    EXPECT_EQ(TessarylCube(tess), CRect(15, 5, 225, 195));
+    EXPECT_EQ(TessarylBitmapSizes(tess), (std::vector<CSize>{{20, 20}, {20, 20}, {20, 20}, {100, 13}}));
 }
 
 TEST_F(ShellTest, AProgramDirWithoutItsSeparatorGetsOne)

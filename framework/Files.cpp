@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
 #include <QStorageInfo>
 
 namespace {
@@ -111,13 +112,38 @@ QString GetStorageCardRoot()
     return QString();
 }
 
-// Run from the build folder, both are the data folder beside the program.
+namespace {
+#ifndef QX_SHARE_FROM_BIN
+#define QX_SHARE_FROM_BIN "../share/quillotrix"
+#endif
+
+// Installed: no data/ beside the program, but the shared folder the install puts it in.
+bool IsInstalled()
+{
+    const QString strExe = GetProgramFolder();
+    return !QFileInfo(strExe + QStringLiteral("data")).isDir()
+        && QFileInfo(strExe + QStringLiteral(QX_SHARE_FROM_BIN "/data")).isDir();
+}
+} // namespace
+
+QString GetProgramFilesFolder()
+{
+    if (IsInstalled())
+        return WithSlash(QDir::cleanPath(GetProgramFolder() + QStringLiteral(QX_SHARE_FROM_BIN)));
+    return GetProgramFolder();
+}
+
 QString GetReadOnlyDataFolder()
 {
-    return GetProgramFolder() + QStringLiteral("data/");
+    return GetProgramFilesFolder() + QStringLiteral("data/");
 }
 
 QString GetWritableDataFolder()
 {
-    return GetProgramFolder() + QStringLiteral("data/");
+    if (!IsInstalled())
+        return GetProgramFolder() + QStringLiteral("data/");
+    // The installed tree belongs to the system; the player's own files go to their data folder.
+    const QString strFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(strFolder);
+    return WithSlash(strFolder);
 }

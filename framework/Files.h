@@ -24,9 +24,14 @@ bool DeleteFileCaseBlind(const QString& strPath);
 QString GetProgramFolder();
 void SetProgramFolderOverride(const QString& strFolder);
 
+// The folder holding the help file and the shipped data/ folder, ending in '/': the program's own
+// folder when run from the build, <prefix>/share/quillotrix/ when installed.
+QString GetProgramFilesFolder();
 // Where the shipped data (dictionaries, backgrounds) is read from, ending in '/'.
 QString GetReadOnlyDataFolder();
-// Where what the player makes (personal word list, saved games, themes) is written, ending in '/'.
+// Where what the player makes (personal word list, saved games, themes) is written, ending in '/':
+// the data/ folder beside the program when run from the build; installed, the player's data
+// folder (~/.local/share/Brasswinkle/Quillotrix/), made when first asked for.
 QString GetWritableDataFolder();
 
 // The storage card root (ending in '/'), or an empty text when there is no card.

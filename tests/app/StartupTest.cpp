@@ -42,7 +42,7 @@ TEST_F(ShellTest, AProgramDirWithoutItsSeparatorGetsOne)
     EXPECT_EQ(app.m_strProgramDir, "/opt/quill/");
     EXPECT_EQ(app.m_strDictionary, "/opt/quill/data/English Comprehensive07.dct");
     EXPECT_EQ(app.m_strBackground, "/opt/quill/data/Blue01.jpg");
-    EXPECT_EQ(app.GetPersonalListPath(), "/opt/quill/data/personal.pdt");
+    EXPECT_EQ(app.GetPersonalListPath(), TestProgramFolder() + "data/personal.pdt") << "the player's files stay put";
 }
 
 TEST_F(ShellTest, StoredValuesAreReadAndBadOnesFallBackToTheirDefaults)

@@ -9,11 +9,6 @@ TEST_F(ShellTest, FirstStartOnAnEmptySettingsStoreUsesTheDefaultsAndMakesTheScre
     EXPECT_EQ(app.m_strProgramDir, TestProgramFolder());
     EXPECT_EQ(app.m_strDictionary, TestProgramFolder() + "data/English Comprehensive07.dct");
     EXPECT_EQ(app.m_strBackground, TestProgramFolder() + "data/Blue01.jpg");
-    EXPECT_EQ(app.m_crCubeColor, 12582912u);
-    EXPECT_EQ(app.m_crFontNormalColor, 0u);
-    EXPECT_EQ(app.m_crFontSelectedColor, 16777215u);
-    EXPECT_EQ(app.m_bVerifyIncorrect, 1);
-    EXPECT_TRUE(app.m_nCubeHiScore == 0 && app.m_nBridgeHiScore == 0 && app.m_nDropHiScore == 0);
 
     // No dictionary in the program folder: reported once, with the path, under the program's title.
     ASSERT_EQ(boxes.boxes.size(), 1u);

@@ -1,4 +1,4 @@
-// Windows: retained surface and repaint rules, pen events, timers, messages, settings, help, zoom.
+// Windows: retained surface and repaint rules, pen events, timers, messages, settings, help, message box.
 #include <QApplication>
 #include <QEventLoop>
 #include <QMessageBox>
@@ -14,7 +14,6 @@
 #include "framework/MessageBox.h"
 #include "framework/Profile.h"
 #include "framework/Wnd.h"
-#include "framework/Zoom.h"
 #include "tests/support/TestEnv.h"
 
 namespace {
@@ -196,13 +195,6 @@ TEST(Help, CommandLinesOpenTheProgramFoldersFileAtTheAnchor)
     EXPECT_TRUE(url.toEncoded().endsWith("#Tessaryl"));
     const QByteArray odd = HelpRedirectPage(QUrl::fromLocalFile("/tmp/a\"b<c>.htm"));
     EXPECT_FALSE(odd.contains("a\"b") || odd.contains("<c>"));
-}
-
-TEST(Zoom, GrowsWithTheScreenInWholeSteps)
-{
-    const std::pair<int, int> aCases[] = {{0, 1}, {600, 1}, {768, 1}, {1080, 2}, {1440, 2}, {1600, 3}, {2160, 4}};
-    for (const auto& [nHeight, nZoom] : aCases)
-        EXPECT_EQ(ChooseZoom(nHeight), nZoom) << nHeight;
 }
 
 TEST(MessageBox, TextThatLooksLikeMarkupIsShownAsItIs)

@@ -2,6 +2,7 @@
 #include "app/MainFrame.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QIcon>
 #include <QLayout>
 #include <QPixmap>
@@ -53,7 +54,7 @@ BOOL CMainFrame::Create()
     setCentralWidget(pHost);
     setFocusProxy(pHost);
     SetMessageBoxParent(pHost);
-    m_wndScreenHost.m_fnPostClose = [this] { QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection); };
+    m_wndScreenHost.m_fnPostClose = [this] { QMetaObject::invokeMethod(this, &CMainFrame::CloseConfirmed, Qt::QueuedConnection); };
 
     m_pMenuBar = new QMenuBar(this);
     QMenu* pFile = m_pMenuBar->addMenu(QStringLiteral("File"));
@@ -97,7 +98,7 @@ BOOL CMainFrame::Create()
 
     // Ctrl+Q leaves at once, without the running-game question of Exit.
     auto* pQuit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
-    connect(pQuit, &QShortcut::activated, this, &QWidget::close);
+    connect(pQuit, &QShortcut::activated, this, &CMainFrame::CloseConfirmed);
     auto* pHelp = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(pHelp, &QShortcut::activated, this, &CMainFrame::OnHelp);
 
@@ -110,6 +111,22 @@ void CMainFrame::ShowAndPaint()
     show();
     m_wndScreenHost.SetFocus();
     repaint();
+}
+
+void CMainFrame::CloseConfirmed()
+{
+    m_bCloseConfirmed = true;
+    if (!close())
+        m_bCloseConfirmed = false;
+}
+
+void CMainFrame::closeEvent(QCloseEvent* pEvent)
+{
+    if (!m_bCloseConfirmed && !m_wndScreenHost.ConfirmQuitWhileRunning()) {
+        pEvent->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(pEvent);
 }
 
 void CMainFrame::OnCommand(UINT nID)

@@ -28,7 +28,13 @@ public:
 
     CScreenHostWnd& GetScreenHost() { return m_wndScreenHost; }
 
+protected:
+    // The window's close box asks about a running game as Exit does.
+    void closeEvent(QCloseEvent* pEvent) override;
+
 private:
+    // Closes without asking again (Exit has asked already; Ctrl+Q never asks).
+    void CloseConfirmed();
     QAction* AddCommand(QMenu* pMenu, const QString& strText, UINT nID, bool bEnabled = true);
 
     // In the order the handheld kept them: command bar, screen host, tool tips.
@@ -37,4 +43,5 @@ private:
     CScreenHostWnd m_wndScreenHost;
     QString m_strToolTips[3];
     CQuillotrixApp* m_pApp;
+    bool m_bCloseConfirmed = false;
 };

@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-#include "app/AppSettings.h"
+#include "games/AppSettings.h"
 
 namespace {
 struct GameButton {

@@ -17,10 +17,17 @@ CQuillotrixApp::~CQuillotrixApp()
     m_pMainWnd.reset();
 }
 
+QString CQuillotrixApp::GetPersonalListPath()
+{
+    return GetWritableDataFolder() + QStringLiteral("personal.pdt");
+}
+
 void CQuillotrixApp::ReadSettings()
 {
     SetRegistryKey(QStringLiteral("Brasswinkle"));
-    const QString strExeFolder = GetProgramFolder();
+    // Installed, the help file and data/ live apart from the executable; that folder plays the
+    // program folder.
+    const QString strExeFolder = GetProgramFilesFolder();
     const QString& s = SETTINGS_SECTION;
     m_bVerifyIncorrect = GetProfileInt(s, QStringLiteral("VerifyIncorrect"), 1);
     m_nCubeHiScore = GetProfileInt(s, QStringLiteral("CubeHiScore"), 0);

@@ -2,7 +2,7 @@
 #pragma once
 #include <memory>
 
-#include "app/AppSettings.h"
+#include "games/AppSettings.h"
 
 class CMainFrame;
 
@@ -22,8 +22,8 @@ public:
     void OnAppAbout();
 
     CMainFrame* GetMainWnd() const { return m_pMainWnd.get(); }
-    // The personal word list always lives in the program's data folder.
-    QString GetPersonalListPath() const { return m_strProgramDir + QStringLiteral("data/personal.pdt"); }
+    // The personal word list lives with the player's files, whatever the storage card setting.
+    static QString GetPersonalListPath();
 
 private:
     void ReadSettings();
@@ -32,4 +32,3 @@ private:
     std::unique_ptr<CMainFrame> m_pMainWnd;
 };
 
-inline CQuillotrixApp* GetQuillotrixApp() { return dynamic_cast<CQuillotrixApp*>(GetAppSettings()); }

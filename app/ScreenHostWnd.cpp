@@ -3,7 +3,6 @@
 
 #include "app/QuillotrixApp.h"
 #include "framework/MessageBox.h"
-#include "graphics/BitmapResource.h"
 
 namespace {
 constexpr CRect SCREEN_RECT(0, 0, 240, 268);
@@ -13,9 +12,9 @@ CScreenHostWnd::CScreenHostWnd(CQuillotrixApp* pApp) : m_wndMainScreen(pApp), m_
 
 CScreenHostWnd::~CScreenHostWnd()
 {
-    // The word search reads the dictionary and the board: it must end before anything goes away.
-    if (m_wndTessaryl.IsWorkerRunning())
-        m_wndTessaryl.StopWorker();
+    // Tessaryl's word search reads the dictionary and the board: it must end before anything goes.
+    for (CGameWnd* pGame : GetGames())
+        pGame->EndBackgroundWork();
     // The screens are members and go in reverse order: Cascadio, Spanwright, Tessaryl, main screen.
 }
 
@@ -23,25 +22,18 @@ int CScreenHostWnd::OnCreate()
 {
     m_wndMainScreen.Create(this, IDC_MAINSCREEN, SCREEN_RECT, TRUE);
 
-    m_wndTessaryl.SetSettings(m_pApp);
-    m_wndTessaryl.m_rcCube = CRect(15, 5, 225, 195);
-    m_wndTessaryl.Create(this, IDC_TESSARYL, SCREEN_RECT, FALSE);
-    LoadBitmapResource(m_wndTessaryl.m_bmpSubmit, 133);
-    LoadBitmapResource(m_wndTessaryl.m_bmpBack, 134);
-    LoadBitmapResource(m_wndTessaryl.m_bmpHint, 132);
-    LoadBitmapResource(m_wndTessaryl.m_bmpDigits, 160);
-    m_wndTessaryl.SetBackground(&m_pApp->m_picBackground);
-    m_wndTessaryl.SetCubeColor(m_pApp->m_crCubeColor);
+    // Tessaryl's own furniture: where its cube goes and its button and digit bitmaps.
+    m_wndTessaryl.SetCubeRect(CRect(15, 5, 225, 195));
+    m_wndTessaryl.SetButtonBitmaps(133, 134, 132);
+    m_wndTessaryl.SetDigitsBitmap(160);
 
-    m_wndSpanwright.SetSettings(m_pApp);
-    m_wndSpanwright.Create(this, IDC_SPANWRIGHT, SCREEN_RECT, FALSE);
-    m_wndSpanwright.SetBackground(&m_pApp->m_picBackground);
-    m_wndSpanwright.SetCubeColor(m_pApp->m_crCubeColor);
-
-    m_wndCascadio.SetSettings(m_pApp);
-    m_wndCascadio.Create(this, IDC_CASCADIO, SCREEN_RECT, FALSE);
-    m_wndCascadio.SetBackground(&m_pApp->m_picBackground);
-    m_wndCascadio.SetCubeColor(m_pApp->m_crCubeColor);
+    UINT nID = IDC_TESSARYL; // then IDC_SPANWRIGHT, IDC_CASCADIO: the games' order
+    for (CGameWnd* pGame : GetGames()) {
+        pGame->SetSettings(m_pApp);
+        pGame->Create(this, nID++, SCREEN_RECT, FALSE);
+        pGame->SetBackground(&m_pApp->m_picBackground);
+        pGame->SetCubeColor(m_pApp->m_crCubeColor);
+    }
 
     if (!m_bDictionaryErrorShown && !m_pApp->m_dictionary.IsLoaded()) {
         QxMessageBox(QStringLiteral("Error loading dictionary %1").arg(m_pApp->m_strDictionary), QString(), MB_OK);
@@ -63,29 +55,20 @@ void CScreenHostWnd::ShowScreen(CWnd* pScreen)
 {
     if (pScreen->IsWindowVisible())
         return;
-    for (CWnd* p : {static_cast<CWnd*>(&m_wndMainScreen), static_cast<CWnd*>(&m_wndTessaryl),
-                    static_cast<CWnd*>(&m_wndSpanwright), static_cast<CWnd*>(&m_wndCascadio)}) {
-        if (p != pScreen)
-            p->ShowWindow(SW_HIDE);
+    if (pScreen != &m_wndMainScreen)
+        m_wndMainScreen.ShowWindow(SW_HIDE);
+    for (CGameWnd* pGame : GetGames()) {
+        if (pGame != pScreen)
+            pGame->ShowWindow(SW_HIDE);
     }
     pScreen->ShowWindow(SW_SHOW);
 }
 
 LRESULT CScreenHostWnd::WindowProc(UINT message, WPARAM wParam, LPARAM /*lParam*/)
 {
-    if (message != WM_SHOWGAME)
-        return 0;
-    CWnd* pGame = wParam == 1 ? static_cast<CWnd*>(&m_wndTessaryl)
-                : wParam == 2 ? static_cast<CWnd*>(&m_wndSpanwright)
-                : wParam == 3 ? static_cast<CWnd*>(&m_wndCascadio)
-                              : nullptr;
-    if (!pGame)
-        return 0;
-    m_wndMainScreen.ShowWindow(SW_HIDE);
-    m_wndTessaryl.ShowWindow(SW_HIDE);
-    m_wndSpanwright.ShowWindow(SW_HIDE);
-    m_wndCascadio.ShowWindow(SW_HIDE);
-    pGame->ShowWindow(SW_SHOW);
+    // wParam 1 to 3 names a game in the games' order: Tessaryl, Spanwright, Cascadio.
+    if (message == WM_SHOWGAME && wParam >= 1 && wParam <= GetGames().size())
+        ShowScreen(GetGames()[wParam - 1]);
     return 0;
 }
 
@@ -140,17 +123,19 @@ void CScreenHostWnd::OnQuitGame()
         pGame->QuitGame();
 }
 
-void CScreenHostWnd::OnExit()
+BOOL CScreenHostWnd::ConfirmQuitWhileRunning()
 {
     BOOL bAnyRunning = FALSE;
     for (CGameWnd* pGame : GetGames())
         bAnyRunning = bAnyRunning || pGame->IsGameRunning();
-    if (bAnyRunning) {
-        if (QxMessageBox(QStringLiteral("You have a game running.  Are you sure you want to quit?"),
-                         QStringLiteral("Confirmation"), MB_YESNO | MB_ICONQUESTION) != IDYES)
-            return;
-    }
-    if (m_fnPostClose)
+    return !bAnyRunning
+        || QxMessageBox(QStringLiteral("You have a game running.  Are you sure you want to quit?"),
+                        QStringLiteral("Confirmation"), MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
+void CScreenHostWnd::OnExit()
+{
+    if (ConfirmQuitWhileRunning() && m_fnPostClose)
         m_fnPostClose();
 }
 

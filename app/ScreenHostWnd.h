@@ -42,6 +42,8 @@ public:
     BOOL OnCommand(UINT nID);
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
+    // FALSE when a game runs and the player does not confirm leaving it.
+    BOOL ConfirmQuitWhileRunning();
     // "file:Quillotrix.htm#..." for the first visible screen.
     QString GetHelpCommandLine() const;
     // Shows the screen unless it is shown already, hiding the other three.

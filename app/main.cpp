@@ -12,6 +12,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillotrix"));
     QApplication::setOrganizationName(QStringLiteral("Brasswinkle"));
+    // Lets the desktop match the window to its entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.brasswinkle.Quillotrix"));
 
     CQuillotrixApp theApp;
     theApp.InitInstance();

@@ -2,6 +2,8 @@
 // with std::unordered_set lookups of the same words as the reference.
 #include <benchmark/benchmark.h>
 
+#include "bench/BenchFormat.h"
+
 #include <QString>
 #include <cstdio>
 #include <string>
@@ -199,11 +201,16 @@ private:
 
 int main(int argc, char** argv)
 {
+    const bool bConsole = IsConsoleFormat(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
+    // The ratios are for people reading the table; other formats get the library's own reporter.
     CRatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
+    if (bConsole)
+        benchmark::RunSpecifiedBenchmarks(&reporter);
+    else
+        benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;
 }

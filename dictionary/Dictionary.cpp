@@ -1,11 +1,13 @@
-// CDictionary: loading the mapped .dct file, word lookup, prefix lookup and random words.
+// CDictionary: loading the .dct file, word lookup, prefix lookup and random words.
 #include "dictionary/Dictionary.h"
 
+#include <QFile>
 #include <QtEndian>
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <mutex>
+#include <new>
 #include <string_view>
 
 #include "framework/Files.h"
@@ -76,7 +78,6 @@ CDictionary::CDictionary()
     : m_bPersonalDirty(FALSE)
     , m_dwFileSize(0)
     , m_pWordData(nullptr)
-    , m_pView(nullptr)
     , m_nBlocks(0)
     , m_bHasWords(false)
     , m_qwDataBytes(0)
@@ -95,11 +96,6 @@ CDictionary::~CDictionary()
 
 void CDictionary::UnloadDictionary()
 {
-    if (m_pView)
-        m_file.unmap(m_pView);
-    if (m_file.isOpen())
-        m_file.close();
-    m_pView = nullptr;
     m_pOwnedImage.reset();
     m_pWordData = nullptr;
     FreeBlockIndexes();
@@ -117,21 +113,21 @@ BOOL CDictionary::LoadDictionary(const QString& strPath)
 {
     UnloadDictionary();
 
-    // Read-only: the shipped dictionaries may sit in a folder the player cannot write.
-    m_file.setFileName(FindFileCaseBlind(strPath));
-    if (!m_file.open(QIODevice::ReadOnly))
+    // The file is read whole rather than mapped: a mapping would show (or, cut short, fault on)
+    // whatever another program writes into the file while a game runs. Read-only, as the shipped
+    // dictionaries may sit in a folder the player cannot write.
+    QFile file(FindFileCaseBlind(strPath));
+    if (!file.open(QIODevice::ReadOnly))
         return FALSE;
-    const qint64 nSize = m_file.size();
-    if (nSize < kHeaderBytes || uint64_t(nSize - kHeaderBytes) > kMaxDataBytes) {
-        m_file.close();
+    const qint64 nSize = file.size();
+    if (nSize < kHeaderBytes || uint64_t(nSize - kHeaderBytes) > kMaxDataBytes)
         return FALSE;
-    }
-    m_pView = m_file.map(0, nSize);
-    if (!m_pView) {
-        m_file.close();
+    // Exactly the file's size, so that no read can stray past the image unnoticed.
+    std::unique_ptr<uchar[]> pImage(new (std::nothrow) uchar[size_t(nSize)]);
+    if (!pImage || file.read(reinterpret_cast<char*>(pImage.get()), nSize) != nSize)
         return FALSE;
-    }
-    return AttachImage(m_pView, nSize);
+    m_pOwnedImage = std::move(pImage);
+    return AttachImage(m_pOwnedImage.get(), nSize);
 }
 
 BOOL CDictionary::LoadDictionaryFromData(const QByteArray& image)

@@ -1,6 +1,6 @@
-// CDictionary: the mapped .dct main dictionary, word lookup, random words and the personal word list.
+// CDictionary: the .dct main dictionary, word lookup, random words and the personal word list.
 #pragma once
-#include <QFile>
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -38,7 +38,7 @@ public:
     DWORD DecodeWord(DWORD dwBitPos, char* out) const;
 
     // Lookups are const and may run on the word-search thread while the interface thread adds
-    // personal words; only the personal list is locked, the mapped data never changes while loaded.
+    // personal words; only the personal list is locked, the loaded image never changes while loaded.
     BOOL Contains(const QString& strWord) const;
     // TRUE when some personal or main-dictionary word begins with the letters.
     BOOL HasPrefix(const QString& strLetters) const;
@@ -104,9 +104,7 @@ private:
     DWORD m_dwFileSize;
     DWORD m_adwBlockStart[dct::kBlockCount];
     const BYTE* m_pWordData;
-    QFile m_file;               // the file held open and mapped while loaded
-    uchar* m_pView;
-    std::unique_ptr<uchar[]> m_pOwnedImage; // an image loaded from memory instead of mapped
+    std::unique_ptr<uchar[]> m_pOwnedImage; // the whole file image, held while loaded
 
     int m_nBlocks;
     bool m_bHasWords;

@@ -67,9 +67,11 @@ int CDictionary::SavePersonalList()
             data.append(str.toLatin1()).append('\n');
     }
 
-    // Written whole to a new file and renamed over the old, so a failure leaves the old list intact.
+    // Written whole to a new file and renamed over the old, so a failure leaves the old list intact;
+    // in a folder that takes no new file, a list the player may write is written over in place
+    // rather than losing the words.
     bool bCreated = false;
-    const bool bWritten = WriteFileReplacing(m_strPersonalPath, data, &bCreated);
+    const bool bWritten = WriteFileReplacing(m_strPersonalPath, data, &bCreated, true);
     if (!bCreated) {
         QxMessageBox(QStringLiteral("Error: unable to save personal dictionary"), QString(), MB_OK);
         return 1;

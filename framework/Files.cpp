@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
 #include <QStorageInfo>
 
 namespace {
@@ -60,9 +61,10 @@ QString FindFileCaseBlind(const QString& strPath)
     return current;
 }
 
-bool WriteFileReplacing(const QString& strPath, const QByteArray& data, bool* pbCreated)
+bool WriteFileReplacing(const QString& strPath, const QByteArray& data, bool* pbCreated, bool bInPlaceFallback)
 {
     QSaveFile file(FindFileCaseBlind(strPath));
+    file.setDirectWriteFallback(bInPlaceFallback);
     // Unbuffered, so that a short write (disk full, size limit) is seen here: a buffered write
     // can lose the error at commit and rename a cut-off file over the good one.
     const bool bCreated = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
@@ -118,13 +120,38 @@ QString GetStorageCardRoot()
     return QString();
 }
 
-// Run from the build folder, both are the data folder beside the program.
+namespace {
+#ifndef QX_SHARE_FROM_BIN
+#define QX_SHARE_FROM_BIN "../share/quillotrix"
+#endif
+
+// Installed: no data/ beside the program, but the shared folder the install puts it in.
+bool IsInstalled()
+{
+    const QString strExe = GetProgramFolder();
+    return !QFileInfo(strExe + QStringLiteral("data")).isDir()
+        && QFileInfo(strExe + QStringLiteral(QX_SHARE_FROM_BIN "/data")).isDir();
+}
+} // namespace
+
+QString GetProgramFilesFolder()
+{
+    if (IsInstalled())
+        return WithSlash(QDir::cleanPath(GetProgramFolder() + QStringLiteral(QX_SHARE_FROM_BIN)));
+    return GetProgramFolder();
+}
+
 QString GetReadOnlyDataFolder()
 {
-    return GetProgramFolder() + QStringLiteral("data/");
+    return GetProgramFilesFolder() + QStringLiteral("data/");
 }
 
 QString GetWritableDataFolder()
 {
-    return GetProgramFolder() + QStringLiteral("data/");
+    if (!IsInstalled())
+        return GetProgramFolder() + QStringLiteral("data/");
+    // The installed tree belongs to the system; the player's own files go to their data folder.
+    const QString strFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(strFolder);
+    return WithSlash(strFolder);
 }

@@ -10,8 +10,10 @@ QString FindFileCaseBlind(const QString& strPath);
 
 // Replaces the file's contents as a whole: written to a new file, then renamed over the old one,
 // so a failed or interrupted write leaves the earlier file as it was. *pbCreated, when given, tells
-// whether the new file could be created at all (false: nothing was written).
-bool WriteFileReplacing(const QString& strPath, const QByteArray& data, bool* pbCreated = nullptr);
+// whether the new file could be created at all (false: nothing was written). With bInPlaceFallback,
+// an existing writable file in a folder where no new file can be made is written over in place.
+bool WriteFileReplacing(const QString& strPath, const QByteArray& data, bool* pbCreated = nullptr,
+                        bool bInPlaceFallback = false);
 // Tests only: called with the target path once the new contents are written and before they
 // replace the old file; returning false fails the write there. An empty function removes it.
 void SetReplaceWriteHook(std::function<bool(const QString& strPath)> fnHook);
@@ -26,9 +28,14 @@ bool DeleteFileCaseBlind(const QString& strPath);
 QString GetProgramFolder();
 void SetProgramFolderOverride(const QString& strFolder);
 
+// The folder holding the help file and the shipped data/ folder, ending in '/': the program's own
+// folder when run from the build, <prefix>/share/quillotrix/ when installed.
+QString GetProgramFilesFolder();
 // Where the shipped data (dictionaries, backgrounds) is read from, ending in '/'.
 QString GetReadOnlyDataFolder();
-// Where what the player makes (personal word list, saved games, themes) is written, ending in '/'.
+// Where what the player makes (personal word list, saved games, themes) is written, ending in '/':
+// the data/ folder beside the program when run from the build; installed, the player's data
+// folder (~/.local/share/Brasswinkle/Quillotrix/), made when first asked for.
 QString GetWritableDataFolder();
 
 // The storage card root (ending in '/'), or an empty text when there is no card.

@@ -25,10 +25,10 @@ QUrl HelpUrlFromCommandLine(const QString& strCommandLine)
     const int nHash = line.indexOf(QLatin1Char('#'));
     const QString strFile = nHash < 0 ? line : line.left(nHash);
     const QString strAnchor = nHash < 0 ? QString() : line.mid(nHash + 1);
-    // Only a plain file name in the program folder is opened, never a path elsewhere.
+    // Only a plain file name among the program's files is opened, never a path elsewhere.
     if (strFile.isEmpty() || strFile.contains(QLatin1Char('/')) || strFile.contains(QLatin1Char('\\')))
         return QUrl();
-    QUrl url = QUrl::fromLocalFile(FindFileCaseBlind(GetProgramFolder() + strFile));
+    QUrl url = QUrl::fromLocalFile(FindFileCaseBlind(GetProgramFilesFolder() + strFile));
     if (!strAnchor.isEmpty())
         url.setFragment(strAnchor);
     return url;

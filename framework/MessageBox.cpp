@@ -31,6 +31,8 @@ int QxMessageBox(const QString& strText, const QString& strCaption, UINT nType)
     const bool bYesNo = (nType & 0x0F) == MB_YESNO;
     QMessageBox box(Parent());
     box.setWindowTitle(caption);
+    // Texts carry file paths and words the player typed: never read them as markup.
+    box.setTextFormat(Qt::PlainText);
     box.setText(strText);
     if ((nType & 0xF0) == MB_ICONQUESTION)
         box.setIcon(QMessageBox::Question);

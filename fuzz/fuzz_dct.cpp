@@ -63,15 +63,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
     const BOOL bLoaded = dict.LoadDictionaryFromData(image);
     Check(bool(bLoaded) == bool(dict.IsLoaded()));
 
-    // The mapped file must be judged the same as the image in memory.
+    // The file read from disk must be judged the same as the image in memory.
     {
         QFile file(TempPath());
         if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(image) == image.size()) {
             file.close();
-            CDictionary mapped;
-            Check(bool(mapped.LoadDictionary(TempPath())) == bool(bLoaded));
+            CDictionary fromFile;
+            Check(bool(fromFile.LoadDictionary(TempPath())) == bool(bLoaded));
             if (bLoaded)
-                Check(mapped.GetBlockCount() == dict.GetBlockCount());
+                Check(fromFile.GetBlockCount() == dict.GetBlockCount());
         }
     }
 

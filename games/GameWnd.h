@@ -39,4 +39,6 @@ public:
     // choices and goes on.
     virtual void PauseForDialog() {}
     virtual void ResumeAfterDialog() {}
+    // Before the host's screens go: any thread of the game ends, so that nothing it reads goes first.
+    virtual void EndBackgroundWork() {}
 };

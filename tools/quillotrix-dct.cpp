@@ -13,6 +13,7 @@
 
 #include "dictionary/Dictionary.h"
 #include "dictionary/DictionaryWriter.h"
+#include "framework/Files.h"
 #include "framework/MessageBox.h"
 
 namespace {
@@ -131,10 +132,9 @@ int Build(int argc, char** argv)
 
     DctImageStats imageStats;
     const QByteArray image = BuildDictionaryImage(aWords, int(nBlocks), &imageStats);
-    QFile out(PathArg(args.positional[1]));
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(image) != image.size() || !out.flush())
+    // A new file renamed over the old: a running game that holds the old one is left alone.
+    if (!WriteFileReplacing(PathArg(args.positional[1]), image))
         return Fail("cannot write " + args.positional[1]);
-    out.close();
 
     const double dBitsPerLetter = imageStats.nLetters ? double(imageStats.nDataBits) / double(imageStats.nLetters) : 0.0;
     std::printf("words kept: %d\nlines skipped: %d\nduplicates dropped: %d\nblocks: %d\nbytes: %lld\nbits per letter: %.2f\n",

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "app/AppSettings.h"
+#include "games/AppSettings.h"
 #include "graphics/Picture.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "app/AppSettings.h"
+#include "games/AppSettings.h"
 #include "dictionary/Dictionary.h"
 #include "framework/Clock.h"
 #include "framework/MessageBox.h"

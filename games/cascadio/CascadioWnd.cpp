@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-#include "app/AppSettings.h"
+#include "games/AppSettings.h"
 #include "framework/Clock.h"
 #include "framework/MessageBox.h"
 #include "graphics/BitmapResource.h"
@@ -18,7 +18,6 @@ CCascadioWnd::CCascadioWnd()
     LoadBitmapResource(m_bmpNewLetters, 146);
     LoadBitmapResource(m_bmpDigits, 160);
     LoadBitmapResource(m_bmpCritter, 157);
-    m_pApp = GetAppSettings();
     SetCubeColor(RGB(0x80, 0x80, 0xC0));
 }
 

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "app/AppSettings.h"
+#include "games/AppSettings.h"
 #include "graphics/Picture.h"
 
 void CTessarylWnd::SetCubeColor(COLORREF cr)

@@ -131,32 +131,11 @@ void CTessarylFinder::WaitWhilePaused()
     m_cvWorker.notify_all();
 }
 
-void CTessarylFinder::GiveWay() const
-{
-    switch (m_ePause) {
-    case PauseNone:
-        return;
-    case PauseSleep:
-        Sleep(1);
-        return;
-    case PauseAuto:
-        break;
-    }
-    // The pause keeps a one-processor machine responsive; with more processors the
-    // user-interface thread has its own, so only yield.
-    static const bool s_bOneProcessor = std::thread::hardware_concurrency() <= 1;
-    if (s_bOneProcessor)
-        Sleep(1);
-    else
-        std::this_thread::yield();
-}
-
 void CTessarylFinder::RunWordSearch()
 {
     std::memset(m_anVisited, 0, sizeof(m_anVisited));
     m_nSearchLen = 0;
     m_strSearchWord.clear();
-    m_nPathsVisited = 0;
     m_aMemo.clear();
     m_aMemo.push_back(MemoNode{}); // the empty string
     for (int nLimit : s_anPassDepthLimits) {
@@ -217,8 +196,6 @@ void CTessarylFinder::RecordWord()
     for (int i = 0; i < m_nSearchLen; ++i)
         path[i] = m_anSearchPath[i];
     m_aHintPaths.insert(m_aHintPaths.begin() + nIndex, path);
-    if (m_pFoundLog)
-        m_pFoundLog->push_back(Unshared(m_strSearchWord));
 }
 
 void CTessarylFinder::SearchFrom(int nCell, int nPrevious, int nDepth, int nNode)
@@ -227,28 +204,17 @@ void CTessarylFinder::SearchFrom(int nCell, int nPrevious, int nDepth, int nNode
     if (m_pDictionary == nullptr || m_bWorkerStop.load(std::memory_order_relaxed) || nDepth > m_nDepthLimit ||
         m_anVisited[nCell] != 0)
         return;
-    ++m_nPathsVisited;
     const int nSavedLength = int(m_strSearchWord.length());
     m_anSearchPath[m_nSearchLen++] = nCell;
     const QString& strCell = m_astrFinderCells[nCell];
     m_strSearchWord += strCell;
 
+    nNode = StepNode(nNode, strCell);
+    BOOL bIsWord = FALSE;
     BOOL bWalkOn = TRUE;
-    if (m_bPrune) {
-        nNode = m_bMemo ? StepNode(nNode, strCell) : -1;
-        BOOL bIsWord = FALSE;
-        LookUp(nNode, bIsWord, bWalkOn);
-        if (bIsWord && m_strSearchWord.length() > 2)
-            RecordWord();
-    } else if (m_strSearchWord.length() > 2) {
-        BOOL bListed;
-        {
-            std::lock_guard<std::mutex> lock(m_csHints);
-            bListed = m_aHintWords.Find(m_strSearchWord) >= 0;
-        }
-        if (!bListed && m_pDictionary->Contains(m_strSearchWord))
-            RecordWord();
-    }
+    LookUp(nNode, bIsWord, bWalkOn);
+    if (bIsWord && m_strSearchWord.length() > 2)
+        RecordWord();
 
     ++m_anVisited[nCell];
     // At the depth limit every neighbour would return at once; skip the pauses too.
@@ -257,7 +223,7 @@ void CTessarylFinder::SearchFrom(int nCell, int nPrevious, int nDepth, int nNode
             const int nNext = g_anCellNeighbours[nCell][nSlot];
             if (nNext < 0)
                 break;
-            GiveWay();
+            GiveWayToInterface();
             if (nNext != nPrevious)
                 SearchFrom(nNext, nCell, nDepth + 1, nNode);
         }

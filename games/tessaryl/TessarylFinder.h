@@ -20,13 +20,6 @@ using CPathBlock = std::array<int, TESS_MAX_PATH>; // cells of a word's path, en
 
 class CTessarylFinder {
 public:
-    // How the thread gives way before each neighbour step.
-    enum StepPause {
-        PauseAuto,  // 1 ms on a one-processor machine, else just yield
-        PauseSleep, // always 1 ms
-        PauseNone,  // never (benchmarks, synchronous searches)
-    };
-
     CTessarylFinder();
     ~CTessarylFinder(); // stops the thread
     CTessarylFinder(const CTessarylFinder&) = delete;
@@ -48,8 +41,9 @@ public:
     // The dictionary gained a word: answers remembered by the running search are stale.
     void DictionaryChanged() { m_nDictEpoch.fetch_add(1); }
 
+    // The thread is searching now: started, not paused and not finished.
     BOOL IsWorkerRunning() const { return m_bWorkerRunning.load(); }
-    // The thread exists (running or paused) and has not finished its search.
+    // The thread exists (searching or paused) and has not finished its search.
     BOOL IsWorkerAlive() const { return m_bThreadActive.load(); }
 
     // Picks a random listed word for a hint. Entries for which bIsUsed says TRUE are removed
@@ -63,24 +57,14 @@ public:
     void AddHint(const QString& strWord, const CPathBlock& path);
 
     // Runs the three passes on the calling thread (the worker's body; benchmarks and tests call it
-    // directly with no thread running).
+    // directly with no thread running). A path stops where its letters begin no word; the
+    // dictionary's answers are remembered per letter string within one search.
     void RunWordSearch();
-
-    // Search options. Pruning stops a path whose letters begin no word; memoising remembers the
-    // dictionary's answers per letter string within one search. Neither changes what is found.
-    BOOL m_bPrune = TRUE;
-    BOOL m_bMemo = TRUE;
-    StepPause m_ePause = PauseAuto;
-    // When set, every newly listed word is appended here in the order found.
-    std::vector<QString>* m_pFoundLog = nullptr;
-    // Paths visited by the last search, for measurements.
-    long long m_nPathsVisited = 0;
 
 private:
     void WorkerThreadProc();
     void SearchFrom(int nCell, int nPrevious, int nDepth, int nNode);
     void WaitWhilePaused();
-    void GiveWay() const;
     int StepNode(int nNode, const QString& strCell);
     void LookUp(int nNode, BOOL& bIsWord, BOOL& bHasPrefix);
     void RecordWord();

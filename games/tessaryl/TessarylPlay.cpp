@@ -6,7 +6,7 @@
 #include "dictionary/Dictionary.h"
 #include "framework/MessageBox.h"
 #include "games/WordScore.h"
-#include "app/AppSettings.h"
+#include "games/AppSettings.h"
 
 void CTessarylWnd::OnLButtonDown(UINT /*nFlags*/, CPoint point)
 {
@@ -174,7 +174,7 @@ void CTessarylWnd::GiveHint()
         }
     }
     if (m_nHintLen == 0) {
-        QxMessageBox(IsWorkerRunning() ? QStringLiteral("No hints available (yet)") : QStringLiteral("No hints available"));
+        QxMessageBox(IsWorkerAlive() ? QStringLiteral("No hints available (yet)") : QStringLiteral("No hints available"));
         return;
     }
     SelectCell(m_anHintPath[m_nHintShown]);

@@ -3,13 +3,10 @@
 
 #include "dictionary/Dictionary.h"
 #include "framework/MessageBox.h"
-#include "app/AppSettings.h"
+#include "games/AppSettings.h"
 #include "graphics/BitmapResource.h"
 
-CTessarylWnd::CTessarylWnd()
-{
-    m_pApp = GetAppSettings();
-}
+CTessarylWnd::CTessarylWnd() = default;
 
 CTessarylWnd::~CTessarylWnd()
 {
@@ -111,7 +108,7 @@ QString CTessarylWnd::GetSaveRefusal() const
     return m_astrCells[0].isEmpty() ? QStringLiteral("Can't save: Game not started") : QString();
 }
 
-BOOL CTessarylWnd::IsWorkerRunning() const
+BOOL CTessarylWnd::IsWorkerAlive() const
 {
     return m_finder.IsWorkerAlive();
 }

@@ -24,6 +24,8 @@ public:
     void SetCubeColor(COLORREF cr) override;
     void SetButtonBitmaps(UINT nSubmit, UINT nBack, UINT nHint);
     void SetDigitsBitmap(UINT nDigits);
+    // Where the cube is drawn, in client coordinates.
+    void SetCubeRect(const CRect& rc) { m_rcCube = rc; }
     void NewGame() override;
     void QuitGame() override;
     BOOL IsGameRunning() const override { return m_bGameRunning; }
@@ -38,6 +40,11 @@ public:
         ClearWordList();
         ResumeWorker();
     }
+    void EndBackgroundWork() override
+    {
+        if (IsWorkerAlive())
+            StopWorker();
+    }
 
     // The background word finder.
     void StartWorker(BOOL bClear);
@@ -46,11 +53,12 @@ public:
     void ResumeWorker();
     void ClearWordList();
     // The finder's thread exists and has not finished its search (it may be paused).
-    BOOL IsWorkerRunning() const;
+    BOOL IsWorkerAlive() const;
 
     // Board.
     void GenerateBoard();
     void PlaceRandomWord();
+    const QString& GetCell(int nCell) const { return m_astrCells[nCell]; }
 
     // Play.
     void SelectCell(int nCell);
@@ -71,7 +79,26 @@ public:
     void OnPaint() override;
     void OnLButtonDown(UINT nFlags, CPoint point) override;
 
-    // Board (fields the shell and saved games read).
+    static constexpr UINT IDC_USEDWORDS = 1000;
+
+protected:
+    int OnCreate() override;
+    void OnDestroy() override;
+
+private:
+    // The tests look at and set up the state directly.
+    friend class CTessarylFixture;
+    friend class ShellTest;
+
+    COLORREF NormalColor() const;
+    COLORREF SelectedColor() const;
+    void ComputeGeometry();
+    void CreateUsedWordList();
+    void DrawBackground(CDC* pDC);
+    void CopyBitmap(CDC* pDC, CBitmap& bitmap, int x, int y, int cx, int cy, int xSrc);
+    QString WordAlongPath(const int* anPath, int nMax) const;
+
+    // Board.
     QString m_astrCells[TESS_CELLS];
     CDictionary* m_pDictionary = nullptr;
     AppSettings* m_pApp = nullptr;
@@ -102,22 +129,6 @@ public:
     CBitmap m_bmpBack;
     CBitmap m_bmpHint;
     CBitmap m_bmpDigits;
-
-    static constexpr UINT IDC_USEDWORDS = 1000;
-
-protected:
-    int OnCreate() override;
-    void OnDestroy() override;
-
-private:
-    COLORREF NormalColor() const;
-    COLORREF SelectedColor() const;
-    void ComputeGeometry();
-    void CreateUsedWordList();
-    void DrawBackground(CDC* pDC);
-    void CopyBitmap(CDC* pDC, CBitmap& bitmap, int x, int y, int cx, int cy, int xSrc);
-    QString WordAlongPath(const int* anPath, int nMax) const;
-
     CBrush m_brBackground;
     CBrush m_brTop;
     CBrush m_brLeft;

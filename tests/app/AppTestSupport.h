@@ -43,6 +43,13 @@ protected:
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(BuildDictionaryImage({"able", "bridge", "cube", "drop", "tile", "word"}, 2));
     }
+    // Tessaryl's running flag, its cube and its bitmap sizes (submit, back, hint, digits).
+    static BOOL& TessarylRunning(CTessarylWnd& wnd) { return wnd.m_bGameRunning; }
+    static CRect TessarylCube(const CTessarylWnd& wnd) { return wnd.m_rcCube; }
+    static std::vector<CSize> TessarylBitmapSizes(const CTessarylWnd& wnd)
+    {
+        return {wnd.m_bmpSubmit.GetSize(), wnd.m_bmpBack.GetSize(), wnd.m_bmpHint.GetSize(), wnd.m_bmpDigits.GetSize()};
+    }
     static void Spin()
     {
         for (int i = 0; i < 5; ++i)

@@ -1,5 +1,4 @@
-// The main screen: fill and bevel colours, tiling, high-score text and taps.
-#include <QImage>
+// The main screen: fill and bevel colours, high-score text and taps.
 #include <QMouseEvent>
 
 #include "app/MainScreenWnd.h"
@@ -85,25 +84,6 @@ TEST(MainScreen, ButtonsAreFilledFramedOneColumnWiderAndLabelled)
     s.wnd.UpdateWindow();
     EXPECT_EQ(s.Pixel(120, 58), RGB(200, 100, 0));
     EXPECT_EQ(s.Pixel(219, 40), RGB(168, 68, 0));
-    EXPECT_EQ(CMainScreenWnd::GetButtonRect(1, 320), CRect(15, 21, 219, 85)); // other heights: the same integer steps
-}
-
-TEST(MainScreen, APictureSmallerThanTheScreenIsTiledFromTheCorner)
-{
-    // Each pixel of the 100 x 100 picture names its own position.
-    QImage img(100, 100, QImage::Format_RGB32);
-    for (int y = 0; y < 100; ++y)
-        for (int x = 0; x < 100; ++x)
-            img.setPixel(x, y, qRgb(x, y, 50));
-    const QString path = TestRootFolder() + "tile100.png";
-    ASSERT_TRUE(img.save(path));
-    AppSettings settings;
-    ASSERT_TRUE(settings.m_picBackground.LoadFromFile(nullptr, path));
-    Screen s(settings);
-    // Points around the buttons in all three columns and rows of copies, the last ones clipped.
-    for (CPoint pt : {CPoint(0, 0), CPoint(5, 5), CPoint(105, 7), CPoint(230, 5), CPoint(3, 150), CPoint(225, 150),
-                      CPoint(10, 250), CPoint(150, 230), CPoint(239, 267), CPoint(100, 80)})
-        EXPECT_EQ(s.Pixel(pt.x, pt.y), RGB(pt.x % 100, pt.y % 100, 50)) << pt.x << "," << pt.y;
 }
 
 TEST(MainScreen, TapsInsideAButtonShowItsGameAndEdgesFollowTheRectangleRule)

@@ -1,4 +1,5 @@
 // Start-up with its defaults and the screens the host creates, the settings written at exit, Reset High Scores.
+#include "framework/Clock.h"
 #include "tests/app/AppTestSupport.h"
 
 TEST_F(ShellTest, FirstStartOnAnEmptySettingsStoreUsesTheDefaultsAndMakesTheScreens)
@@ -8,12 +9,6 @@ TEST_F(ShellTest, FirstStartOnAnEmptySettingsStoreUsesTheDefaultsAndMakesTheScre
     EXPECT_EQ(app.m_strProgramDir, TestProgramFolder());
     EXPECT_EQ(app.m_strDictionary, TestProgramFolder() + "data/English Comprehensive07.dct");
     EXPECT_EQ(app.m_strBackground, TestProgramFolder() + "data/Blue01.jpg");
-    EXPECT_EQ(app.m_crCubeColor, 12582912u);
-    EXPECT_EQ(app.m_crFontNormalColor, 0u);
-    EXPECT_EQ(app.m_crFontSelectedColor, 16777215u);
-    EXPECT_EQ(app.m_bVerifyIncorrect, 1);
-    EXPECT_TRUE(app.m_nCubeHiScore == 0 && app.m_nBridgeHiScore == 0 && app.m_nDropHiScore == 0);
-    EXPECT_TRUE(GetAppSettings() == &app && GetQuillotrixApp() == &app);
 
     // No dictionary in the program folder: reported once, with the path, under the program's title.
     ASSERT_EQ(boxes.boxes.size(), 1u);
@@ -30,10 +25,8 @@ TEST_F(ShellTest, FirstStartOnAnEmptySettingsStoreUsesTheDefaultsAndMakesTheScre
         EXPECT_EQ(screens[i]->IsWindowVisible(), i == 0);
     }
     CTessarylWnd& tess = host.m_wndTessaryl;
-    EXPECT_EQ(tess.m_rcCube, CRect(15, 5, 225, 195));
-    for (CBitmap* pBmp : {&tess.m_bmpSubmit, &tess.m_bmpBack, &tess.m_bmpHint})
-        EXPECT_EQ(pBmp->GetSize(), CSize(20, 20));
-    EXPECT_EQ(tess.m_bmpDigits.GetSize(), CSize(100, 13));
+    EXPECT_EQ(TessarylCube(tess), CRect(15, 5, 225, 195));
+    EXPECT_EQ(TessarylBitmapSizes(tess), (std::vector<CSize>{{20, 20}, {20, 20}, {20, 20}, {100, 13}}));
 }
 
 TEST_F(ShellTest, AProgramDirWithoutItsSeparatorGetsOne)
@@ -44,7 +37,7 @@ TEST_F(ShellTest, AProgramDirWithoutItsSeparatorGetsOne)
     EXPECT_EQ(app.m_strProgramDir, "/opt/quill/");
     EXPECT_EQ(app.m_strDictionary, "/opt/quill/data/English Comprehensive07.dct");
     EXPECT_EQ(app.m_strBackground, "/opt/quill/data/Blue01.jpg");
-    EXPECT_EQ(app.GetPersonalListPath(), "/opt/quill/data/personal.pdt");
+    EXPECT_EQ(app.GetPersonalListPath(), TestProgramFolder() + "data/personal.pdt") << "the player's files stay put";
 }
 
 TEST_F(ShellTest, StoredValuesAreReadAndBadOnesFallBackToTheirDefaults)
@@ -165,4 +158,21 @@ TEST_F(ShellTest, ThePersonalListIsSavedWhenTheApplicationGoesAway)
     CQuillotrixApp again;
     again.InitInstance(FALSE);
     EXPECT_TRUE(again.m_dictionary.IsPersonalWord("quillo"));
+}
+
+TEST_F(ShellTest, RandomNumbersAreSeededFromTheTimeSinceTheSystemStarted)
+{
+    // The tick counts from boot, not from the program's start.
+    QFile uptime("/proc/uptime");
+    ASSERT_TRUE(uptime.open(QIODevice::ReadOnly));
+    const double dUptimeMs = uptime.readAll().split(' ').value(0).toDouble() * 1000;
+    EXPECT_NEAR(double(GetTickCount()), dUptimeMs, 60000.0);
+
+    SetTickSource([] { return DWORD(424242); });
+    CQuillotrixApp app;
+    app.InitInstance(FALSE);
+    const int nFirst = rand();
+    SetTickSource({});
+    srand(424242);
+    EXPECT_EQ(nFirst, rand());
 }

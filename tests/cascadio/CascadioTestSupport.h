@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/AppSettings.h"
+#include "games/AppSettings.h"
 #include "dictionary/Dictionary.h"
 #include "dictionary/DictionaryWriter.h"
 #include "framework/Clock.h"
@@ -39,6 +39,7 @@ protected:
         SetTickSource([this] { return m_bClockRuns ? m_dwNow += 20 : m_dwNow; });
         CCascadioWnd::s_nLetterOffset = 0;
         CCascadioWnd::s_bAlternate = FALSE;
+        m_wnd.SetSettings(&m_settings);
         ASSERT_TRUE(m_wnd.Create(static_cast<QWidget*>(nullptr), 1203, CRect(0, 0, 240, 268), TRUE));
         m_wnd.SetCubeColor(RGB(0, 0, 192));
         m_wnd.UpdateWindow();
@@ -100,7 +101,7 @@ protected:
 
     DWORD m_dwNow = 100000;
     bool m_bClockRuns = false;
-    AppSettings m_settings; // made first: the window takes the record at construction
+    AppSettings m_settings; // made first: it outlives the window that points at it
     CCascadioWnd m_wnd;
     CScriptedMessageBox m_boxes;
 };

@@ -81,6 +81,25 @@ TEST(DictHeads, ALoadReplacesTheLastEvenWhenItFailsAndIgnoresNameCase)
     EXPECT_FALSE(dict.IsLoaded());
 }
 
+TEST(DictHeads, ALoadedDictionaryIgnoresLaterWritesToItsFile)
+{
+    const std::vector<std::string> aWords = MakeWords(3000);
+    const QString path = MakeDictionaryFile("rewritten.dct", aWords, 16);
+    CDictionary dict;
+    ASSERT_TRUE(dict.LoadDictionary(path));
+    // Another program rewrites the file in place: first with other bytes, then cut short.
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_EQ(file.write(QByteArray(file.size(), '\xff')), file.size());
+    file.flush();
+    for (const std::string& w : {aWords.front(), aWords[1500], aWords.back()})
+        EXPECT_TRUE(dict.Contains(QString::fromStdString(w))) << w;
+    ASSERT_TRUE(file.resize(0));
+    file.close();
+    EXPECT_TRUE(dict.Contains(QString::fromStdString(aWords[777])));
+    EXPECT_EQ(dict.GetBlockHead(15), QString::fromStdString(aWords[aWords.size() * 15 / 16]));
+}
+
 TEST(DictDamaged, RefusedFilesHoldNothing)
 {
     const QByteArray good = MakeDictionaryImage(MakeWords(300), 8);

@@ -4,8 +4,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <csignal>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include "dictionary/Dictionary.h"
 #include "framework/Files.h"
@@ -140,4 +142,33 @@ TEST(PersonalList, FailedWriteLeavesTheOldFileWhole)
     EXPECT_FALSE(dict.IsPersonalDirty());
     EXPECT_EQ(ReadAll(path), original);
     EXPECT_EQ(QDir(QFileInfo(path).path()).entryList(QDir::Files), QStringList({"personal.pdt"}));
+}
+
+TEST(PersonalList, AWritableListInAFolderThatTakesNoNewFileIsWrittenInPlace)
+{
+    CScriptedMessageBox boxes;
+    QTemporaryDir root; // outside the test root, so that an unprivileged user can reach it
+    const QFileDevice::Permissions rx = QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup
+        | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
+    const QString dir = root.path() + "/data";
+    const QString path = dir + "/personal.pdt";
+    ASSERT_TRUE(QDir().mkpath(dir) && WriteFileReplacing(path, kHeader + "old\n"));
+    QFile::setPermissions(root.path(), rx | QFileDevice::WriteOwner);
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
+                                    | QFileDevice::WriteGroup | QFileDevice::ReadOther | QFileDevice::WriteOther);
+    QFile::setPermissions(dir, rx);
+    CDictionary dict;
+    dict.LoadPersonalList(path);
+    dict.AddPersonalWord("new");
+    // The superuser may make files anywhere, so the save runs as an ordinary user then.
+    const bool bRoot = geteuid() == 0;
+    ASSERT_TRUE(!bRoot || seteuid(65534) == 0);
+    dict.SavePersonalList();
+    ASSERT_TRUE(!bRoot || seteuid(0) == 0);
+    QFile::setPermissions(dir, rx | QFileDevice::WriteOwner);
+
+    EXPECT_TRUE(boxes.boxes.empty()) << boxes.LastText().toStdString();
+    EXPECT_EQ(ReadAll(path), kHeader + "new\nold\n");
+    EXPECT_FALSE(dict.IsPersonalDirty());
+    EXPECT_EQ(QDir(dir).entryList(QDir::Files), QStringList({"personal.pdt"}));
 }

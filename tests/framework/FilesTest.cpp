@@ -1,6 +1,7 @@
 // Case-blind look-up and replace-by-rename writing.
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 #include <gtest/gtest.h>
 
 #include "framework/Files.h"
@@ -40,4 +41,26 @@ TEST(Files, ReplacingWritesOverTheExistingCasingAndFailsCleanlyWithoutAFolder)
 
     EXPECT_FALSE(WriteFileReplacing(TestRootFolder() + "no/such/folder/file.txt", "data"));
     EXPECT_FALSE(QFile::exists(TestRootFolder() + "no"));
+}
+
+TEST(Files, DataFoldersBesideTheProgramOrUnderTheInstallPrefix)
+{
+    // Run from the build: everything in data/ beside the program.
+    EXPECT_EQ(GetProgramFilesFolder(), TestProgramFolder());
+    EXPECT_EQ(GetReadOnlyDataFolder(), TestProgramFolder() + "data/");
+    EXPECT_EQ(GetWritableDataFolder(), TestProgramFolder() + "data/");
+
+    // Installed: shipped files under the prefix, the player's in their own data folder, made on demand.
+    const QString prefix = TestRootFolder() + "prefix/";
+    QDir().mkpath(prefix + "bin");
+    QDir().mkpath(prefix + "share/quillotrix/data");
+    const QString strPlayer = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/";
+    ASSERT_TRUE(strPlayer.startsWith(TestRootFolder())) << "never the user's own folder";
+    ASSERT_FALSE(QFileInfo::exists(strPlayer));
+    SetProgramFolderOverride(prefix + "bin");
+    EXPECT_EQ(GetProgramFilesFolder(), prefix + "share/quillotrix/");
+    EXPECT_EQ(GetReadOnlyDataFolder(), prefix + "share/quillotrix/data/");
+    EXPECT_EQ(GetWritableDataFolder(), strPlayer);
+    EXPECT_TRUE(QFileInfo(strPlayer).isDir());
+    SetProgramFolderOverride(TestProgramFolder());
 }

@@ -1,6 +1,8 @@
-// Windows: retained surface and repaint rules, pen events, timers, messages, settings, help, zoom.
+// Windows: retained surface and repaint rules, pen events, timers, messages, settings, help, message box.
 #include <QApplication>
 #include <QEventLoop>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QMouseEvent>
 #include <QSettings>
 #include <QTimer>
@@ -9,9 +11,9 @@
 
 #include "framework/Files.h"
 #include "framework/Help.h"
+#include "framework/MessageBox.h"
 #include "framework/Profile.h"
 #include "framework/Wnd.h"
-#include "framework/Zoom.h"
 #include "tests/support/TestEnv.h"
 
 namespace {
@@ -195,9 +197,21 @@ TEST(Help, CommandLinesOpenTheProgramFoldersFileAtTheAnchor)
     EXPECT_FALSE(odd.contains("a\"b") || odd.contains("<c>"));
 }
 
-TEST(Zoom, GrowsWithTheScreenInWholeSteps)
+TEST(MessageBox, TextThatLooksLikeMarkupIsShownAsItIs)
 {
-    const std::pair<int, int> aCases[] = {{0, 1}, {600, 1}, {768, 1}, {1080, 2}, {1440, 2}, {1600, 3}, {2160, 4}};
-    for (const auto& [nHeight, nZoom] : aCases)
-        EXPECT_EQ(ChooseZoom(nHeight), nZoom) << nHeight;
+    Qt::TextFormat eFormat = Qt::RichText;
+    QString strShown;
+    QTimer timer; // answers the real box once it is open
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        if (auto* pBox = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            eFormat = pBox->textFormat();
+            strShown = pBox->text();
+            pBox->button(QMessageBox::Yes)->click();
+        }
+    });
+    timer.start(10);
+    const QString strText = "Error loading dictionary /home/<b>x</b>/a.dct";
+    EXPECT_EQ(QxMessageBox(strText, "Confirmation", MB_YESNO), IDYES);
+    EXPECT_EQ(eFormat, Qt::PlainText);
+    EXPECT_EQ(strShown, strText);
 }

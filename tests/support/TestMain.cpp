@@ -23,6 +23,7 @@ int main(int argc, char** argv)
     // Settings, program folder and card live under the temporary root, never the user's.
     qputenv("XDG_CONFIG_HOME", (root.path() + QStringLiteral("/config")).toUtf8());
     qputenv("HOME", (root.path() + QStringLiteral("/home")).toUtf8());
+    qputenv("XDG_DATA_HOME", (root.path() + QStringLiteral("/home/.local/share")).toUtf8());
     QDir().mkpath(TestProgramFolder() + QStringLiteral("data"));
     QDir().mkpath(TestStorageCard());
     qputenv("QUILLOTRIX_STORAGE_CARD", TestStorageCard().toUtf8());

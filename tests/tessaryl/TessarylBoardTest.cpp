@@ -37,10 +37,10 @@ TEST_F(TessarylBoard, GeneratedBoardsAreFullWithoutALoneQ)
         srand(nSeed + 1);
         m_wnd.GenerateBoard();
         for (int n = 0; n < TESS_CELLS; ++n) {
-            const QString& str = m_wnd.m_astrCells[n];
+            const QString& str = Cells()[n];
             ASSERT_TRUE(str == QStringLiteral("QU") || (str.length() == 1 && str[0] >= 'A' && str[0] <= 'Z'))
                 << "seed " << nSeed << " cell " << n << ": " << qPrintable(str);
-            EXPECT_EQ(m_wnd.m_finder.m_astrFinderCells[n], str);
+            EXPECT_EQ(Finder().m_astrFinderCells[n], str);
         }
     }
 }
@@ -51,19 +51,19 @@ TEST_F(TessarylBoard, PlacedWordIsASnakeThroughTouchingCells)
     const std::string strWord = "ABCDEFGHIJKLMNOPRSTVWXYZ";
     m_wnd.SetDictionary(Keep(MakeDictionary({strWord}, 1)));
     for (unsigned nSeed = 1; nSeed < 20; ++nSeed) {
-        for (QString& str : m_wnd.m_astrCells)
+        for (QString& str : Cells())
             str.clear();
         srand(nSeed);
         m_wnd.PlaceRandomWord();
         std::vector<int> anCells;
         for (char ch : strWord) {
-            const QString* p = std::find(std::begin(m_wnd.m_astrCells), std::end(m_wnd.m_astrCells), QString(QChar(ch)));
-            if (p == std::end(m_wnd.m_astrCells))
+            const QString* p = std::find(std::begin(Cells()), std::end(Cells()), QString(QChar(ch)));
+            if (p == std::end(Cells()))
                 break;
-            anCells.push_back(int(p - m_wnd.m_astrCells));
+            anCells.push_back(int(p - Cells()));
         }
         ASSERT_GE(anCells.size(), 2u);
-        const auto nPlaced = std::count_if(std::begin(m_wnd.m_astrCells), std::end(m_wnd.m_astrCells),
+        const auto nPlaced = std::count_if(std::begin(Cells()), std::end(Cells()),
                                            [](const QString& str) { return !str.isEmpty(); });
         EXPECT_EQ(long(anCells.size()), long(nPlaced)) << "only a prefix of the word is placed";
         for (size_t i = 1; i < anCells.size(); ++i)
@@ -80,9 +80,9 @@ TEST_F(TessarylBoard, NewGameAndQuit)
 
     srand(3);
     m_wnd.NewGame();
-    EXPECT_TRUE(m_wnd.m_bGameRunning && !m_wnd.m_astrCells[0].isEmpty());
-    m_wnd.m_nScore = 450;
-    m_wnd.m_wndUsedWords.AddString(QStringLiteral("Cat"));
+    EXPECT_TRUE(Running() && !Cells()[0].isEmpty());
+    Score() = 450;
+    UsedWords().AddString(QStringLiteral("Cat"));
 
     m_boxes.Answer(IDNO);
     m_wnd.QuitGame();
@@ -90,18 +90,18 @@ TEST_F(TessarylBoard, NewGameAndQuit)
     EXPECT_EQ(m_boxes.boxes[0].strText, QStringLiteral("Are you sure you want to quit?"));
     EXPECT_EQ(m_boxes.boxes[0].strCaption, QStringLiteral("Confirmation"));
     EXPECT_EQ(m_boxes.boxes[0].nType & 0x0F, MB_YESNO);
-    EXPECT_TRUE(m_wnd.m_bGameRunning && m_wnd.m_nScore == 450 && m_wnd.m_wndUsedWords.GetCount() == 1) << "declined: nothing lost";
+    EXPECT_TRUE(Running() && Score() == 450 && UsedWords().GetCount() == 1) << "declined: nothing lost";
 
     m_boxes.Answer(IDYES);
     m_wnd.QuitGame();
-    EXPECT_FALSE(m_wnd.m_bGameRunning || m_wnd.IsWorkerRunning() || m_wnd.m_nScore || m_wnd.m_wndUsedWords.GetCount());
-    EXPECT_TRUE(std::all_of(std::begin(m_wnd.m_astrCells), std::end(m_wnd.m_astrCells), std::mem_fn(&QString::isEmpty)));
+    EXPECT_FALSE(Running() || m_wnd.IsWorkerAlive() || Score() || UsedWords().GetCount());
+    EXPECT_TRUE(std::all_of(std::begin(Cells()), std::end(Cells()), std::mem_fn(&QString::isEmpty)));
 
     // A new game replaces a running one without asking, with score and list emptied.
     m_wnd.NewGame();
-    m_wnd.m_nScore = 75;
-    m_wnd.m_wndUsedWords.AddString(QStringLiteral("Dog"));
+    Score() = 75;
+    UsedWords().AddString(QStringLiteral("Dog"));
     m_wnd.NewGame();
-    EXPECT_TRUE(m_wnd.m_nScore == 0 && m_wnd.m_wndUsedWords.GetCount() == 0);
+    EXPECT_TRUE(Score() == 0 && UsedWords().GetCount() == 0);
     EXPECT_EQ(m_boxes.boxes.size(), 2u);
 }

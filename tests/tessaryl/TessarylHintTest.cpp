@@ -15,34 +15,34 @@ protected:
 
 TEST_F(TessarylHint, RevealsLettersChargesAndIsAbandonedByATap)
 {
-    ASSERT_EQ(m_wnd.m_finder.GetHintCount(), 2);
-    m_wnd.m_nScore = 30;
+    ASSERT_EQ(Finder().GetHintCount(), 2);
+    Score() = 30;
     TapHint();
     EXPECT_TRUE(m_boxes.boxes.empty());
-    EXPECT_EQ(m_wnd.m_nScore, 5);
-    ASSERT_EQ(m_wnd.m_nSelCount, 1);
-    EXPECT_TRUE(m_wnd.m_anSelection[0] == 0 || m_wnd.m_anSelection[0] == 9);
+    EXPECT_EQ(Score(), 5);
+    ASSERT_EQ(SelCount(), 1);
+    EXPECT_TRUE(Selection()[0] == 0 || Selection()[0] == 9);
 
-    m_wnd.m_nScore = 10; // too few points to pay: the letter comes free
+    Score() = 10; // too few points to pay: the letter comes free
     TapHint();
-    EXPECT_EQ(m_wnd.m_nScore, 10);
+    EXPECT_EQ(Score(), 10);
     TapHint();
-    ASSERT_EQ(m_wnd.m_nSelCount, 3);
+    ASSERT_EQ(SelCount(), 3);
     EXPECT_TRUE(m_boxes.boxes.empty());
     TapHint();
     EXPECT_EQ(m_boxes.LastText(), QStringLiteral("That's the entire word!"));
-    EXPECT_EQ(m_wnd.m_nSelCount, 3);
+    EXPECT_EQ(SelCount(), 3);
 
     // The hinted word submits like any other.
     TapSubmit();
-    EXPECT_EQ(m_wnd.m_nScore, 235);
-    EXPECT_EQ(m_wnd.m_wndUsedWords.GetCount(), 1);
+    EXPECT_EQ(Score(), 235);
+    EXPECT_EQ(UsedWords().GetCount(), 1);
 
     // The other word's hint, left for a tapped letter: no more hint letters while letters are selected.
     TapHint();
-    ASSERT_EQ(m_wnd.m_nHintLen, 3);
-    TapCell(m_wnd.m_anSelection[0] == 0 ? 1 : 12);
-    EXPECT_EQ(m_wnd.m_nHintLen, 0);
+    ASSERT_EQ(HintLen(), 3);
+    TapCell(Selection()[0] == 0 ? 1 : 12);
+    EXPECT_EQ(HintLen(), 0);
     TapHint();
     EXPECT_EQ(m_boxes.LastText(), QStringLiteral("Hints are only given when you haven't selected any letters."));
 }
@@ -53,23 +53,23 @@ TEST_F(TessarylHint, NoHintsYetWhileTheSearchRunsAndNoneOnceEveryWordIsUsed)
     TapSubmit();
     TapCells({9, 12, 15});
     TapSubmit();
-    ASSERT_EQ(m_wnd.m_wndUsedWords.GetCount(), 2);
+    ASSERT_EQ(UsedWords().GetCount(), 2);
     TapHint();
     EXPECT_EQ(m_boxes.LastText(), QStringLiteral("No hints available"));
-    EXPECT_EQ(m_wnd.m_finder.GetHintCount(), 0);
-    EXPECT_EQ(m_wnd.m_nSelCount, 0);
+    EXPECT_EQ(Finder().GetHintCount(), 0);
+    EXPECT_EQ(SelCount(), 0);
 
     // Right after a new game, with the search still running and nothing found yet.
     m_wnd.SetDictionary(Keep(MakeDictionary({"zebra", "yak"}, 2)));
-    m_wnd.m_finder.m_ePause = CTessarylFinder::PauseSleep; // a search of many seconds
+    SetGiveWay([] { Sleep(1); }); // a search of many seconds
     srand(11);
     m_wnd.NewGame();
     m_wnd.PauseWorker();
     m_wnd.ClearWordList(); // whatever it found so far
     TapHint();
     EXPECT_EQ(m_boxes.LastText(), QStringLiteral("No hints available (yet)"));
-    EXPECT_EQ(m_wnd.m_nSelCount, 0);
-    EXPECT_TRUE(m_wnd.IsWorkerRunning());
+    EXPECT_EQ(SelCount(), 0);
+    EXPECT_TRUE(m_wnd.IsWorkerAlive());
     m_wnd.StopWorker();
     TapHint();
     EXPECT_EQ(m_boxes.LastText(), QStringLiteral("No hints available"));

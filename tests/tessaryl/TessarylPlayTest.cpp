@@ -17,30 +17,30 @@ protected:
 
 TEST_F(TessarylPlay, ChainRules)
 {
-    using Cells = std::vector<int>;
+    using CellList = std::vector<int>;
     TapCells({0, 1});
     TapCell(26); // does not touch cell 1
     TapCell(0);  // selected earlier in the chain: nothing
-    EXPECT_EQ(Selection(), (Cells{0, 1}));
+    EXPECT_EQ(Selection(), (CellList{0, 1}));
     TapCell(1); // the last one again: dropped
-    EXPECT_EQ(Selection(), (Cells{0}));
+    EXPECT_EQ(Selection(), (CellList{0}));
     TapCells({1, 2});
     TapBack();
     m_wnd.OnLButtonDown(MK_LBUTTON, CPoint(16, 6)); // in the cube rectangle, on no cell
-    EXPECT_EQ(Selection(), (Cells{0, 1}));
+    EXPECT_EQ(Selection(), (CellList{0, 1}));
 
     // The selection holds each cell once and never more than 32.
-    m_wnd.m_nSelCount = 0;
+    SelCount() = 0;
     for (int nRound = 0; nRound < 2; ++nRound)
         for (int n = 0; n < TESS_CELLS; ++n)
             m_wnd.SelectCell(n);
-    EXPECT_EQ(m_wnd.m_nSelCount, 27);
-    m_wnd.m_nSelCount = TESS_MAX_PATH;
+    EXPECT_EQ(SelCount(), 27);
+    SelCount() = TESS_MAX_PATH;
     m_wnd.SelectCell(0); // a 33rd cell
-    EXPECT_EQ(m_wnd.m_nSelCount, TESS_MAX_PATH);
-    m_wnd.m_nSelCount = 0;
+    EXPECT_EQ(SelCount(), TESS_MAX_PATH);
+    SelCount() = 0;
 
-    m_wnd.m_bGameRunning = FALSE; // no game running: taps are ignored
+    Running() = FALSE; // no game running: taps are ignored
     TapCell(0);
     EXPECT_TRUE(Selection().empty());
 }
@@ -61,17 +61,17 @@ TEST_F(TessarylPlay, ScoresListAndHighScore)
     for (const auto& step : aSteps) {
         TapCells(step.anCells);
         TapSubmit();
-        EXPECT_EQ(m_wnd.m_nScore, step.nScore);
+        EXPECT_EQ(Score(), step.nScore);
         EXPECT_EQ(m_settings.m_nCubeHiScore, step.nHiScore);
         EXPECT_TRUE(Selection().empty());
     }
     EXPECT_TRUE(m_boxes.boxes.empty());
 
     // Newest on top, first character kept, the rest lower case.
-    ASSERT_EQ(m_wnd.m_wndUsedWords.GetCount(), 4);
+    ASSERT_EQ(UsedWords().GetCount(), 4);
     QStringList astrList;
     for (int i = 0; i < 4; ++i)
-        astrList << m_wnd.m_wndUsedWords.GetText(i);
+        astrList << UsedWords().GetText(i);
     EXPECT_EQ(astrList, (QStringList{"Absolute", "House", "Quiz", "Abs"}));
 }
 
@@ -89,7 +89,7 @@ TEST_F(TessarylPlay, SubmissionMessages)
     TapCells({0, 1, 2});
     TapSubmit();
     EXPECT_EQ(m_boxes.LastText(), QStringLiteral("You have already used that word"));
-    EXPECT_EQ(m_wnd.m_nScore, 225);
+    EXPECT_EQ(Score(), 225);
     EXPECT_EQ(Selection().size(), 3u);
     m_wnd.ClearSelection();
 
@@ -97,7 +97,7 @@ TEST_F(TessarylPlay, SubmissionMessages)
     TapSubmit();
     EXPECT_EQ(m_boxes.LastText(), QStringLiteral("'HOU' is not a valid word."));
     EXPECT_TRUE(Selection().empty());
-    EXPECT_EQ(m_wnd.m_nScore, 225);
+    EXPECT_EQ(Score(), 225);
 }
 
 TEST_F(TessarylPlay, AddWordQuestion)
@@ -111,13 +111,13 @@ TEST_F(TessarylPlay, AddWordQuestion)
     EXPECT_EQ(m_boxes.boxes[0].strCaption, QStringLiteral("Unknown word"));
     EXPECT_EQ(m_boxes.boxes[0].nType & 0x0F, MB_YESNO);
     EXPECT_TRUE(Selection().empty());
-    EXPECT_EQ(m_wnd.m_nScore, 0);
+    EXPECT_EQ(Score(), 0);
     EXPECT_FALSE(m_pDictionary->Contains(QStringLiteral("hou")));
 
     m_boxes.Answer(IDYES);
     TapCells({9, 12, 15});
     TapSubmit();
-    EXPECT_EQ(m_wnd.m_nScore, 225);
+    EXPECT_EQ(Score(), 225);
     EXPECT_TRUE(m_pDictionary->Contains(QStringLiteral("hou")));
-    EXPECT_EQ(m_wnd.m_wndUsedWords.GetText(0), QStringLiteral("Hou"));
+    EXPECT_EQ(UsedWords().GetText(0), QStringLiteral("Hou"));
 }

@@ -19,7 +19,7 @@ TEST_F(TessarylStress, OperationsWhileTheSearchRuns)
         // Every other round the finder sleeps between steps, so that the operations below meet it
         // mid-search; in the others it runs flat out. The setting is only changed while it is stopped.
         m_wnd.StopWorker();
-        m_wnd.m_finder.m_ePause = nRound % 2 ? CTessarylFinder::PauseSleep : CTessarylFinder::PauseAuto;
+        SetGiveWay(nRound % 2 ? std::function<void()>([] { Sleep(1); }) : std::function<void()>());
         srand(unsigned(nRound + 1));
         m_wnd.NewGame();
         for (int nStep = 0; nStep < 4; ++nStep) {
@@ -40,12 +40,12 @@ TEST_F(TessarylStress, OperationsWhileTheSearchRuns)
     }
     // It all ends cleanly, and the finder still finishes a search.
     m_wnd.StopWorker();
-    m_wnd.m_finder.m_ePause = CTessarylFinder::PauseNone;
+    SetGiveWay([] {});
     m_wnd.SetDictionary(pSecond);
     m_wnd.NewGame();
     WaitForFinder();
-    EXPECT_TRUE(m_wnd.m_bGameRunning);
-    EXPECT_GT(m_wnd.m_finder.GetHintCount(), 0) << "a board grown from eat/tea/... holds one of them";
-    for (const QString& str : m_wnd.m_astrCells)
+    EXPECT_TRUE(Running());
+    EXPECT_GT(Finder().GetHintCount(), 0) << "a board grown from eat/tea/... holds one of them";
+    for (const QString& str : Cells())
         EXPECT_FALSE(str.isEmpty());
 }

@@ -12,7 +12,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/AppSettings.h"
+#include "framework/Clock.h"
+#include "games/AppSettings.h"
 #include "dictionary/Dictionary.h"
 #include "dictionary/DictionaryWriter.h"
 #include "games/tessaryl/TessarylWnd.h"
@@ -63,14 +64,31 @@ class CTessarylFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_wnd.m_rcCube = CRect(15, 5, 225, 195);
+        m_wnd.SetSettings(&m_settings);
+        m_wnd.SetCubeRect(CRect(15, 5, 225, 195));
         ASSERT_TRUE(m_wnd.Create(static_cast<QWidget*>(nullptr), 1201, CRect(0, 0, 240, 268), TRUE));
         m_wnd.SetButtonBitmaps(133, 134, 132);
         m_wnd.SetDigitsBitmap(160);
         m_wnd.SetCubeColor(RGB(0, 0, 192));
         m_wnd.UpdateWindow();
     }
-    void TearDown() override { m_wnd.StopWorker(); }
+    void TearDown() override
+    {
+        m_wnd.StopWorker();
+        SetGiveWay({});
+    }
+
+    // The window's state, for the tests' own checks and set-ups.
+    using CellArray = QString[TESS_CELLS];
+    CellArray& Cells() { return m_wnd.m_astrCells; }
+    int& Score() { return m_wnd.m_nScore; }
+    int& SelCount() { return m_wnd.m_nSelCount; }
+    CListBox& UsedWords() { return m_wnd.m_wndUsedWords; }
+    CTessarylFinder& Finder() { return m_wnd.m_finder; }
+    BOOL& Running() { return m_wnd.m_bGameRunning; }
+    int HintLen() const { return m_wnd.m_nHintLen; }
+    const CPoint* CellCorners(int nCell) const { return m_wnd.m_aptCell[nCell]; }
+    CRect CellTextRect(int nCell) const { return m_wnd.m_arcCellText[nCell]; }
 
     // Lays out a board without starting a game: the letters, the finder's copy, a running game.
     void SetBoard(const std::vector<QString>& astrCells)
@@ -103,9 +121,9 @@ protected:
 
     void WaitForFinder()
     {
-        for (int i = 0; i < 20000 && m_wnd.IsWorkerRunning(); ++i)
+        for (int i = 0; i < 20000 && m_wnd.IsWorkerAlive(); ++i)
             QThread::msleep(1);
-        ASSERT_FALSE(m_wnd.IsWorkerRunning());
+        ASSERT_FALSE(m_wnd.IsWorkerAlive());
     }
 
     // The window's surface in logical pixels.
@@ -124,7 +142,7 @@ protected:
         return m_aDictionaries.back().get();
     }
 
-    AppSettings m_settings; // made first: the window takes the record at construction
+    AppSettings m_settings;
     std::vector<std::unique_ptr<CDictionary>> m_aDictionaries;
     CTessarylWnd m_wnd;
     CScriptedMessageBox m_boxes;

@@ -83,6 +83,21 @@ TEST(ToolBuild, FiltersCountsAndBlocks)
     EXPECT_TRUE(RunTool({"info", out}).out.startsWith("blocks: 4\nwords: 4\n"));
 }
 
+TEST(ToolBuild, ReplacesItsOutputWholeInsteadOfWritingIntoIt)
+{
+    // A program that has the old dictionary open keeps reading the old dictionary.
+    const QString out = MakeDictionaryFile("replaced.dct", {"old", "words"}, 1);
+    QFile reader(out);
+    ASSERT_TRUE(reader.open(QIODevice::ReadOnly));
+    const QByteArray before = MakeDictionaryImage({"old", "words"}, 1);
+    const QString list = WriteTestFile("replacing.txt", "new\nlist\nof\nwords\n");
+    ASSERT_EQ(RunTool({"build", list, out}).nExit, 0);
+    EXPECT_EQ(reader.readAll(), before);
+    EXPECT_EQ(RunTool({"list", out}).out, QByteArray("list\nnew\nof\nwords\n"));
+    // An output that cannot be made leaves nothing behind.
+    EXPECT_EQ(RunTool({"build", list, TestRootFolder() + "no/such/folder/x.dct"}).nExit, 1);
+}
+
 TEST(ToolCheck, AnswersAsContainsDoes)
 {
     const QString dict = MakeDictionaryFile("check.dct", {"cat", "dog", "zzzzzzzzz"}, 1);

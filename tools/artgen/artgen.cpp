@@ -685,15 +685,24 @@ QImage Critters()
 // ---------------------------------------------------------------------------
 // About picture: a small cube of letter tiles.
 
-QImage AboutPicture()
+// The About box's cube on its backdrop (nIconSize 0), or alone on a clear square of that many pixels
+// for the desktop's icons.
+QImage AboutPicture(int nIconSize = 0)
 {
-    QImage img(62, 60, QImage::Format_RGB32);
+    QImage img = nIconSize ? QImage(nIconSize, nIconSize, QImage::Format_ARGB32) : QImage(62, 60, QImage::Format_RGB32);
     {
         QPainter p(&img);
-        QRadialGradient bg(QPointF(31, 26), 44);
-        bg.setColorAt(0, QColor(236, 242, 255));
-        bg.setColorAt(1, QColor(150, 172, 214));
-        p.fillRect(img.rect(), bg);
+        if (nIconSize) {
+            img.fill(Qt::transparent);
+            p.scale(nIconSize / 62.0, nIconSize / 62.0);
+            p.translate(0, 1);
+        } else {
+            QRadialGradient bg(QPointF(31, 26), 44);
+            bg.setColorAt(0, QColor(236, 242, 255));
+            bg.setColorAt(1, QColor(150, 172, 214));
+            p.fillRect(img.rect(), bg);
+        }
+        const QTransform scaled = p.transform();
         p.setRenderHint(QPainter::Antialiasing, true);
         p.setRenderHint(QPainter::TextAntialiasing, true);
         // Soft shadow under the cube.
@@ -727,7 +736,7 @@ QImage AboutPicture()
                     QTransform t(face.u.x() / 2, face.u.y() / 2, face.v.x() / 2, face.v.y() / 2, face.o.x() + (face.u.x() * i + face.v.x() * j) / 2,
                                  face.o.y() + (face.u.y() * i + face.v.y() * j) / 2);
                     p.save();
-                    p.setTransform(t);
+                    p.setTransform(t * scaled);
                     const QRectF unit(0, 0, 1, 1);
                     p.setPen(Qt::NoPen);
                     p.setBrush(face.tile.darker(140));
@@ -746,7 +755,7 @@ QImage AboutPicture()
                     lt.setMatrix(du.x(), du.y(), 0, dv.x(), dv.y(), 0, centre.x(), centre.y(), 1);
                     if (&face == &faces[0]) // the top face reads best unrotated, squashed
                         lt.setMatrix(0.9, 0, 0, 0, 0.6, 0, centre.x(), centre.y() - 0.5, 1);
-                    p.setTransform(lt);
+                    p.setTransform(lt * scaled);
                     p.setPen(QColor(255, 255, 255));
                     const QString letter(QChar::fromLatin1(face.letters[j * 2 + i]));
                     p.drawText(QRectF(-8, -8, 16, 16), Qt::AlignCenter, letter);
@@ -1073,6 +1082,8 @@ int main(int argc, char** argv)
     SaveBitmap(156, white);
     SaveBitmap(157, Critters());
     SaveBitmap(159, AboutPicture());
+    for (int nSize : {16, 24, 32, 48, 64, 128, 256})
+        Save(AboutPicture(nSize), QStringLiteral("resources/icons/hicolor/%1x%1/apps/com.brasswinkle.Quillotrix.png").arg(nSize));
     SaveBitmap(160, DigitStrip(10, 13, DigitBox{1, 8, 1, 12, 6, 2}, qRgb(72, 255, 72), qRgb(0, 30, 0)));
 
     SaveJpeg(BlueTexture(), QStringLiteral("Blue01.jpg"));

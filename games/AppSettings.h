@@ -1,5 +1,6 @@
-// The settings record every screen and dialog reads through the one application object, with the
-// defaults of a first start. Header-only, so game libraries and their tests can use it directly.
+// The settings record: paths, colours, the word check, the three high scores, the dictionary and
+// the background picture, with the defaults of a first start. The application object is one; the
+// shell hands it to every screen, and tests make their own.
 #pragma once
 #include <QString>
 
@@ -8,21 +9,10 @@
 #include "graphics/Picture.h"
 
 struct AppSettings {
-    AppSettings() { Current() = this; }
-    virtual ~AppSettings()
-    {
-        if (Current() == this)
-            Current() = nullptr;
-    }
+    AppSettings() = default;
+    virtual ~AppSettings() = default;
     AppSettings(const AppSettings&) = delete;
     AppSettings& operator=(const AppSettings&) = delete;
-
-    // The most recently made record (the application's, or a test's).
-    static AppSettings*& Current()
-    {
-        static AppSettings* s_pCurrent = nullptr;
-        return s_pCurrent;
-    }
 
     // Ends in '/'.
     QString m_strProgramDir;
@@ -39,6 +29,3 @@ struct AppSettings {
     CPicture m_picBackground;
     BOOL m_bVerifyIncorrect = TRUE;
 };
-
-// The application's settings record; games keep this pointer from their construction.
-inline AppSettings* GetAppSettings() { return AppSettings::Current(); }

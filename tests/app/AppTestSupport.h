@@ -45,6 +45,8 @@ protected:
     }
     // Tessaryl's running flag, its cube and its bitmap sizes (submit, back, hint, digits).
     static BOOL& TessarylRunning(CTessarylWnd& wnd) { return wnd.m_bGameRunning; }
+    static int& TessarylScore(CTessarylWnd& wnd) { return wnd.m_nScore; }
+    static CListBox& TessarylUsedWords(CTessarylWnd& wnd) { return wnd.m_wndUsedWords; }
     static CRect TessarylCube(const CTessarylWnd& wnd) { return wnd.m_rcCube; }
     static std::vector<CSize> TessarylBitmapSizes(const CTessarylWnd& wnd)
     {

@@ -31,17 +31,17 @@ protected:
         m_board = MakeBoard({{"qIT", {0, 1, 2}}, {"CAT", {9, 12, 15}}});
         SetBoard(m_board);
     }
-    std::vector<QString> Cells() const { return std::vector<QString>(m_wnd.m_astrCells, m_wnd.m_astrCells + TESS_CELLS); }
+    std::vector<QString> CellList() { return std::vector<QString>(CTessarylFixture::Cells(), CTessarylFixture::Cells() + TESS_CELLS); }
     std::vector<QString> m_board;
 };
 
 TEST_F(TessarylSave, WritesEachFieldWithItsTabsAndReadsItAllBack)
 {
-    m_wnd.m_nScore = 1275;
-    m_wnd.m_wndUsedWords.InsertString(0, QStringLiteral("Cat"));
-    m_wnd.m_wndUsedWords.InsertString(0, QStringLiteral("Quit"));
-    m_wnd.m_finder.AddHint(QStringLiteral("TAC"), Path({15, 12, 9}));
-    m_wnd.m_finder.AddHint(QStringLiteral("QUIT"), Path({0, 1, 2}));
+    Score() = 1275;
+    UsedWords().InsertString(0, QStringLiteral("Cat"));
+    UsedWords().InsertString(0, QStringLiteral("Quit"));
+    Finder().AddHint(QStringLiteral("TAC"), Path({15, 12, 9}));
+    Finder().AddHint(QStringLiteral("QUIT"), Path({0, 1, 2}));
     QString strText;
     m_wnd.SaveToText(strText);
     EXPECT_EQ(strText, Board(m_board) + "\t1275\t2\tQuit\tCat\t2\tQUIT\t0\t1\t2\t-1\tTAC\t15\t12\t9\t-1\t");
@@ -49,31 +49,31 @@ TEST_F(TessarylSave, WritesEachFieldWithItsTabsAndReadsItAllBack)
 
     // Another game in its place, with a selection and a hint in progress; the text brings the first back.
     SetBoard(MakeBoard({{"DOG", {3, 4, 5}}}));
-    m_wnd.m_nScore = 5;
-    m_wnd.m_wndUsedWords.ResetContent();
-    m_wnd.m_wndUsedWords.AddString(QStringLiteral("Dog"));
-    m_wnd.m_finder.ClearWordList();
+    Score() = 5;
+    UsedWords().ResetContent();
+    UsedWords().AddString(QStringLiteral("Dog"));
+    Finder().ClearWordList();
     TapCells({3, 4});
-    m_wnd.m_nHintLen = 2;
-    m_wnd.m_bGameRunning = FALSE;
+    HintLen() = 2;
+    Running() = FALSE;
 
     ASSERT_TRUE(m_wnd.LoadFromText(strText));
-    EXPECT_EQ(Cells(), m_board);
-    EXPECT_EQ(m_wnd.m_astrCells[0], QStringLiteral("QU"));
-    EXPECT_EQ(m_wnd.m_nScore, 1275);
-    ASSERT_EQ(m_wnd.m_wndUsedWords.GetCount(), 2);
-    EXPECT_EQ(m_wnd.m_wndUsedWords.GetText(0), QStringLiteral("Quit"));
-    EXPECT_EQ(m_wnd.m_wndUsedWords.GetText(1), QStringLiteral("Cat"));
+    EXPECT_EQ(CellList(), m_board);
+    EXPECT_EQ(CTessarylFixture::Cells()[0], QStringLiteral("QU"));
+    EXPECT_EQ(Score(), 1275);
+    ASSERT_EQ(UsedWords().GetCount(), 2);
+    EXPECT_EQ(UsedWords().GetText(0), QStringLiteral("Quit"));
+    EXPECT_EQ(UsedWords().GetText(1), QStringLiteral("Cat"));
     QStringList astrHints;
     std::vector<CPathBlock> aPaths;
-    m_wnd.m_finder.GetHints(astrHints, aPaths);
+    Finder().GetHints(astrHints, aPaths);
     EXPECT_EQ(astrHints, (QStringList{"QUIT", "TAC"}));
     EXPECT_EQ(aPaths, (std::vector<CPathBlock>{Path({0, 1, 2}), Path({15, 12, 9})}));
-    EXPECT_EQ(m_wnd.m_nSelCount, 0);
-    EXPECT_EQ(m_wnd.m_nHintLen, 0);
-    EXPECT_TRUE(m_wnd.m_bGameRunning);
+    EXPECT_EQ(SelCount(), 0);
+    EXPECT_EQ(HintLen(), 0);
+    EXPECT_TRUE(Running());
     for (int i = 0; i < TESS_CELLS; ++i)
-        EXPECT_EQ(m_wnd.m_finder.m_astrFinderCells[i], m_board[size_t(i)]);
+        EXPECT_EQ(Finder().m_astrFinderCells[i], m_board[size_t(i)]);
 
     // Saving again gives the same text.
     QString strAgain;
@@ -84,7 +84,7 @@ TEST_F(TessarylSave, WritesEachFieldWithItsTabsAndReadsItAllBack)
 TEST_F(TessarylSave, OnlyTheFirstTwentyFiveHintsInListOrderAreWritten)
 {
     for (int i = 29; i >= 0; --i) // added in reverse; the list keeps them in order ignoring case
-        m_wnd.m_finder.AddHint(QString(i % 2 ? "w%1" : "W%1").arg(i, 2, 10, QChar('0')), Path({i % 27}));
+        Finder().AddHint(QString(i % 2 ? "w%1" : "W%1").arg(i, 2, 10, QChar('0')), Path({i % 27}));
     QString strText;
     m_wnd.SaveToText(strText);
     CTessarylSavedGame game;
@@ -100,11 +100,11 @@ TEST_F(TessarylSave, ALoadedHintIsGivenAtOnceBeforeTheFinderFindsAnything)
     // No dictionary: no finder runs, so only the loaded hint can answer.
     const QString strText = Board(m_board) + "\t100\t0\t1\tTAC\t15\t12\t9\t-1\t";
     ASSERT_TRUE(m_wnd.LoadFromText(strText));
-    EXPECT_FALSE(m_wnd.IsWorkerRunning());
+    EXPECT_FALSE(m_wnd.IsWorkerAlive());
     TapHint();
     EXPECT_TRUE(m_boxes.boxes.empty());
     EXPECT_EQ(Selection(), std::vector<int>{15});
-    EXPECT_EQ(m_wnd.m_nScore, 75);
+    EXPECT_EQ(Score(), 75);
 }
 
 TEST_F(TessarylSave, WithADictionaryTheFinderStartsAgainKeepingTheLoadedHints)
@@ -115,36 +115,36 @@ TEST_F(TessarylSave, WithADictionaryTheFinderStartsAgainKeepingTheLoadedHints)
     WaitForFinder();
     QStringList astrHints;
     std::vector<CPathBlock> aPaths;
-    m_wnd.m_finder.GetHints(astrHints, aPaths);
+    Finder().GetHints(astrHints, aPaths);
     EXPECT_EQ(astrHints, (QStringList{"CAT", "QUIT", "TAC"}));
 }
 
 TEST_F(TessarylSave, ATextThatCannotBeAGameIsRefusedAndTheGameStaysAsItWas)
 {
-    m_wnd.m_nScore = 300;
-    m_wnd.m_wndUsedWords.AddString(QStringLiteral("Cat"));
-    m_wnd.m_finder.AddHint(QStringLiteral("CAT"), Path({9, 12, 15}));
+    Score() = 300;
+    UsedWords().AddString(QStringLiteral("Cat"));
+    Finder().AddHint(QStringLiteral("CAT"), Path({9, 12, 15}));
     for (const QString& strText : {QString(), QString("\t5\t0\t0\t"), QString("12345678\t5\t0\t0\t"),
                                    QString("A B C ?D\t5\t"), QString("\x01\x02\x03")}) {
         EXPECT_FALSE(m_wnd.LoadFromText(strText)) << strText.toStdString();
-        EXPECT_EQ(Cells(), m_board);
-        EXPECT_EQ(m_wnd.m_nScore, 300);
-        EXPECT_EQ(m_wnd.m_wndUsedWords.GetCount(), 1);
-        EXPECT_EQ(m_wnd.m_finder.GetHintCount(), 1);
+        EXPECT_EQ(CellList(), m_board);
+        EXPECT_EQ(Score(), 300);
+        EXPECT_EQ(UsedWords().GetCount(), 1);
+        EXPECT_EQ(Finder().GetHintCount(), 1);
     }
 
     // A short board keeps the letters it does not reach, but only where there are letters to keep.
     ASSERT_TRUE(m_wnd.LoadFromText("ZYX\t7\t"));
-    EXPECT_EQ(m_wnd.m_astrCells[0], QStringLiteral("ZY"));
-    EXPECT_EQ(m_wnd.m_astrCells[1], QStringLiteral("X"));
-    EXPECT_EQ(m_wnd.m_astrCells[2], m_board[2]);
-    EXPECT_EQ(m_wnd.m_nScore, 7);
-    EXPECT_EQ(m_wnd.m_wndUsedWords.GetCount(), 0);
+    EXPECT_EQ(CTessarylFixture::Cells()[0], QStringLiteral("ZY"));
+    EXPECT_EQ(CTessarylFixture::Cells()[1], QStringLiteral("X"));
+    EXPECT_EQ(CTessarylFixture::Cells()[2], m_board[2]);
+    EXPECT_EQ(Score(), 7);
+    EXPECT_EQ(UsedWords().GetCount(), 0);
     m_boxes.Answer(IDYES);
     m_wnd.QuitGame();
-    ASSERT_TRUE(m_wnd.m_astrCells[2].isEmpty());
+    ASSERT_TRUE(CTessarylFixture::Cells()[2].isEmpty());
     EXPECT_FALSE(m_wnd.LoadFromText("ZYX\t7\t"));
-    EXPECT_FALSE(m_wnd.m_bGameRunning);
+    EXPECT_FALSE(Running());
 }
 
 // The reader alone: what a damaged or crafted text gives.

@@ -86,7 +86,7 @@ protected:
     CListBox& UsedWords() { return m_wnd.m_wndUsedWords; }
     CTessarylFinder& Finder() { return m_wnd.m_finder; }
     BOOL& Running() { return m_wnd.m_bGameRunning; }
-    int HintLen() const { return m_wnd.m_nHintLen; }
+    int& HintLen() { return m_wnd.m_nHintLen; }
     const CPoint* CellCorners(int nCell) const { return m_wnd.m_aptCell[nCell]; }
     CRect CellTextRect(int nCell) const { return m_wnd.m_arcCellText[nCell]; }
 

@@ -31,6 +31,9 @@ public:
     void SaveToText(QString& strText) override;
     BOOL LoadFromText(const QString& strText) override;
     BOOL SetDialogOpen(BOOL bOpen) override;
+    // The walk holds still while the preferences are open, as under any other box.
+    void PauseForDialog() override { m_bWasDialogOpen = SetDialogOpen(TRUE); }
+    void ResumeAfterDialog() override { SetDialogOpen(m_bWasDialogOpen); }
 
     // Board.
     void DealLetters();
@@ -133,4 +136,5 @@ private:
     COLORREF m_clrTileLight = 0;
     CFont m_fontLetters;
     BOOL m_bGeometryValid = FALSE;
+    BOOL m_bWasDialogOpen = FALSE;
 };

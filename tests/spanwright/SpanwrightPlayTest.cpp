@@ -177,6 +177,11 @@ TEST_F(SpanwrightPlay, WalkStepsAndRests)
     Tick(5);
     EXPECT_EQ(m_wnd.m_nWalkerX, 13);
     EXPECT_TRUE(m_wnd.SetDialogOpen(FALSE));
+    m_wnd.PauseForDialog(); // the preferences
+    Tick(5);
+    EXPECT_EQ(m_wnd.m_nWalkerX, 13);
+    m_wnd.ResumeAfterDialog();
+    EXPECT_FALSE(m_wnd.m_bDialogOpen);
 
     // A negative rest (a loaded game's) walks on without resting.
     m_wnd.m_nStepDelay = -1;

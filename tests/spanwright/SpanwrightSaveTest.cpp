@@ -158,15 +158,3 @@ TEST_F(SpanwrightSave, WalkAfterLoading)
     TapNewLetters();
     EXPECT_EQ(m_wnd.m_nScore, 2100);
 }
-
-TEST_F(SpanwrightSave, ShellFacingAnswers)
-{
-    EXPECT_EQ(m_wnd.GetSavedGameExtension(), ".wbg");
-    EXPECT_EQ(m_wnd.GetHelpAnchor(), "Spanwright");
-    EXPECT_EQ(m_wnd.GetSaveRefusal(), "Can't save: Game not started");
-    m_wnd.NewGame();
-    EXPECT_TRUE(m_wnd.IsGameRunning());
-    EXPECT_EQ(m_wnd.GetSaveRefusal(), "");
-    EXPECT_FALSE(m_wnd.SetDialogOpen(TRUE));
-    EXPECT_TRUE(m_wnd.SetDialogOpen(FALSE));
-}

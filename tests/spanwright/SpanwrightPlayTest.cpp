@@ -218,9 +218,9 @@ TEST_F(SpanwrightPlay, LevelsShortenTheRest)
     m_wnd.SetDictionary(nullptr); // every word is taken
     Submit("CATS");
     Tick(3);
-    m_wnd.m_nBridgeLen = 25;
+    m_wnd.m_nBridgeLen = 24;
     m_wnd.m_nScore = 100;
-    Submit("CATSDOG"); // 32 letters: the level is complete and the extra one is lost
+    Submit("CATSDOG"); // 31 letters reach across: the level is complete
     EXPECT_EQ(m_wnd.m_nBridgeLen, 0);
     EXPECT_EQ(m_wnd.m_nWalkerX, 0);
     EXPECT_EQ(m_wnd.m_nWalkerFrame, 0);
@@ -239,7 +239,7 @@ TEST_F(SpanwrightPlay, LevelsShortenTheRest)
     Tick();
     EXPECT_EQ(m_wnd.m_nWalkerFrame, 1);
 
-    // Each level rests 500 ms less, down to 1000.
+    // Each level rests 500 ms less, down to 1000; letters beyond a level are lost.
     const int anDelays[] = {4000, 3500, 3000, 2500, 2000, 1500, 1000, 1000};
     for (int nDelay : anDelays) {
         m_wnd.m_nBridgeLen = 30;

@@ -1,0 +1,214 @@
+// Spanwright drawing: layout, background and buttons, score, the chasm with its banks, the bridge,
+// the animal, the tiles and the fall.
+#include "games/spanwright/SpanwrightWnd.h"
+
+#include <algorithm>
+
+#include "games/AppSettings.h"
+#include "framework/Clock.h"
+#include "graphics/Picture.h"
+
+namespace {
+const COLORREF CHASM_BLUE = RGB(0, 0, 255);
+// The fall is composed off screen over the scene's area.
+constexpr int FALL_CX = 230;
+constexpr int FALL_CY = 140;
+} // namespace
+
+void CSpanwrightWnd::EnsureLayout()
+{
+    if (!GetSafeHwnd())
+        return;
+    CRect rc;
+    GetClientRect(&rc);
+    const bool bResized = rc != m_rcClient;
+    m_rcClient = rc;
+    if (!m_bGeometryValid) {
+        for (int i = 0; i < SPAN_TILES; ++i) {
+            const int x = 20 + 30 * i;
+            m_rcTileFrame[i] = CRect(x, 175, x + 30, 205);
+            m_rcTile[i] = CRect(x, 175, x + 30, 205);
+            m_rcSlot[i] = CRect(x, 125, x + 30, 155);
+            m_rcSlotFrame[i] = CRect(x, 125, x + 30, 155);
+        }
+        m_fontLetters.CreateFont(16, 0, 0, 0, FW_BOLD, FALSE, FALSE, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
+                                 QStringLiteral("Arial"));
+        m_bGeometryValid = TRUE;
+    }
+    if (!m_listWords.GetSafeHwnd())
+        CreateUsedWordList();
+    else if (bResized)
+        m_listWords.MoveWindow(CRect(20, rc.bottom - 52, rc.right, rc.bottom + 1));
+}
+
+void CSpanwrightWnd::CreateUsedWordList()
+{
+    const CRect rc(20, m_rcClient.bottom - 52, m_rcClient.right, m_rcClient.bottom + 1);
+    m_listWords.Create(LBS_VISIBLE | LBS_BORDER | LBS_HSCROLL | LBS_MULTICOLUMN | LBS_NOINTEGRALHEIGHT, rc, this,
+                       IDC_USEDWORDS);
+    m_listWords.SetColumnWidth((m_rcClient.right - 20) / 3);
+}
+
+COLORREF CSpanwrightWnd::TextColor() const
+{
+    return m_pApp ? m_pApp->m_crFontNormalColor : RGB(0, 0, 0);
+}
+
+void CSpanwrightWnd::OnPaint()
+{
+    CPaintDC dc(this);
+    EnsureLayout();
+    if (m_bWalkSuspended && IsWindowVisible())
+        ResumeWalk();
+    DrawBackground(&dc);
+    DrawScore(&dc);
+    DrawScene(&dc);
+    DrawBridge(&dc);
+    if (!m_bGameOver)
+        DrawWalker(&dc);
+    DrawTiles(&dc);
+}
+
+void CSpanwrightWnd::CopyBitmap(CDC* pDC, CBitmap& bitmap, int x, int y, int cx, int cy, int xSrc, int ySrc)
+{
+    if (!bitmap.GetSafeHandle())
+        return;
+    if (!m_dcMem.GetSafeHdc())
+        m_dcMem.CreateCompatibleDC(pDC);
+    CBitmap* pOld = m_dcMem.SelectObject(&bitmap);
+    pDC->BitBlt(x, y, cx, cy, &m_dcMem, xSrc, ySrc, SRCCOPY);
+    m_dcMem.SelectObject(pOld);
+}
+
+void CSpanwrightWnd::DrawInOwnDC(void (CSpanwrightWnd::*pfnDraw)(CDC*))
+{
+    if (!GetSafeHwnd())
+        return;
+    EnsureLayout();
+    CClientDC dc(this);
+    (this->*pfnDraw)(&dc);
+}
+
+void CSpanwrightWnd::DrawBackground(CDC* pDC)
+{
+    if (pDC == nullptr)
+        return DrawInOwnDC(&CSpanwrightWnd::DrawBackground);
+    const int b = m_rcClient.bottom;
+    DrawScreenBackground(pDC, m_rcClient, m_pBackground);
+    CopyBitmap(pDC, m_bmpSubmit, 0, 130, 20, 20, 0);
+    CopyBitmap(pDC, m_bmpBack, 0, 179, 20, 20, 0);
+    CopyBitmap(pDC, m_bmpNewLetters, 0, b - 52, 20, 20, 0);
+    CopyBitmap(pDC, m_bmpPause, 0, b - 20, 20, 20, 0);
+}
+
+void CSpanwrightWnd::DrawScore(CDC* pDC)
+{
+    if (pDC == nullptr)
+        return DrawInOwnDC(&CSpanwrightWnd::DrawScore);
+    // The strip has the digits 0 to 9: a score past six digits shows as 999999.
+    int nShown = std::clamp(m_nScore, 0, 999999);
+    for (int k = 5; k >= 0; --k) {
+        CopyBitmap(pDC, m_bmpDigits, 89 + 10 * k, 0, 10, 13, 10 * (nShown % 10));
+        nShown /= 10;
+    }
+}
+
+void CSpanwrightWnd::DrawScene(CDC* pDC)
+{
+    if (pDC == nullptr)
+        return DrawInOwnDC(&CSpanwrightWnd::DrawScene);
+    const int r = m_rcClient.right;
+    CBrush* pOldBrush = pDC->SelectObject(&m_brushChasm);
+    pDC->Rectangle(3, 20, r - 6, 100);
+    if (m_bGameOver) {
+        CFont* pOldFont = pDC->SelectObject(&m_fontLetters);
+        pDC->SetTextColor(RGB(0, 0, 0));
+        pDC->SetBkColor(RGB(255, 255, 255));
+        pDC->SetBkMode(OPAQUE);
+        CRect rcLabel(4, 29, 232, 50);
+        pDC->DrawText(QStringLiteral(" Game Over "), &rcLabel, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        pDC->SelectObject(pOldFont);
+    }
+    CopyBitmap(pDC, m_bmpLeftBank, 4, 78, 24, 22, 0);
+    CopyBitmap(pDC, m_bmpRightBank, 210, 78, 24, 22, 0);
+    pDC->SelectObject(pOldBrush);
+    // The banks cover the panel's edges where they meet it.
+    pDC->MoveTo(3, 20);
+    pDC->LineTo(3, 99);
+    pDC->LineTo(r - 7, 99);
+    pDC->LineTo(r - 7, 20);
+}
+
+void CSpanwrightWnd::DrawBridge(CDC* pDC)
+{
+    if (pDC == nullptr)
+        return DrawInOwnDC(&CSpanwrightWnd::DrawBridge);
+    if (m_nBridgeLen <= 0 || !m_bmpBridge.GetSafeHandle())
+        return;
+    const int cx = std::min(m_nBridgeLen * SPAN_SEGMENT, m_bmpBridge.GetSize().cx);
+    pDC->TransparentImage(27, 78, cx, 7, &m_bmpBridge, 0, 0, cx, 7, CHASM_BLUE);
+}
+
+void CSpanwrightWnd::DrawWalker(CDC* pDC)
+{
+    if (pDC == nullptr)
+        return DrawInOwnDC(&CSpanwrightWnd::DrawWalker);
+    const int nFrame = std::clamp(m_nWalkerFrame, 0, SPAN_STANDING_FRAMES - 1);
+    CopyBitmap(pDC, m_bmpWalker, m_nWalkerX + 3, 29, SPAN_FRAME_WIDTH, SPAN_FRAME_HEIGHT, SPAN_FRAME_WIDTH * nFrame);
+    if (m_nWalkerX == 0) {
+        // On the left bank the frame covers the panel's left edge.
+        pDC->MoveTo(3, 20);
+        pDC->LineTo(3, 100);
+    }
+}
+
+void CSpanwrightWnd::DrawTiles(CDC* pDC)
+{
+    if (pDC == nullptr)
+        return DrawInOwnDC(&CSpanwrightWnd::DrawTiles);
+    for (int i = 0; i < SPAN_TILES; ++i) {
+        pDC->FillRect(&m_rcSlot[i], &m_brushTile);
+        pDC->Draw3dRect(&m_rcSlotFrame[i], m_clrTileLight, m_clrTileDark);
+        pDC->FillRect(&m_rcTile[i], &m_brushTile);
+        pDC->Draw3dRect(&m_rcTileFrame[i], m_clrTileLight, m_clrTileDark);
+    }
+    pDC->SetTextColor(TextColor());
+    pDC->SetBkMode(TRANSPARENT);
+    CFont* pOldFont = pDC->SelectObject(&m_fontLetters);
+    for (int i = 0; i < SPAN_TILES; ++i) {
+        const int n = m_anOrder[i];
+        CRect rc = (n >= 0 && n < SPAN_TILES) ? m_rcSlot[n] : m_rcTile[i];
+        rc.DeflateRect(6, 6);
+        pDC->DrawText(m_strLetters[i], &rc, DT_CENTER | DT_SINGLELINE | DT_TOP);
+    }
+    pDC->SelectObject(pOldFont);
+}
+
+void CSpanwrightWnd::AnimateFall()
+{
+    if (!GetSafeHwnd())
+        return;
+    EnsureLayout();
+    CClientDC dcWnd(this);
+    CDC dcOff;
+    dcOff.CreateCompatibleDC(&dcWnd);
+    CBitmap bmpOff;
+    bmpOff.CreateCompatibleBitmap(&dcWnd, FALL_CX, FALL_CY);
+    CBitmap* pOld = dcOff.SelectObject(&bmpOff);
+    const int x = m_nWalkerX;
+    // Only the part of the scene the off-screen picture holds is copied.
+    const int cxCopy = std::min(40, FALL_CX - x);
+    for (int i = 0; i < 70; ++i) {
+        const int h = 49 - std::max(0, i - 21);
+        DrawScene(&dcOff);
+        DrawBridge(&dcOff);
+        dcOff.TransparentImage(x, 29 + i, SPAN_FRAME_WIDTH, h, &m_bmpWalker, SPAN_FRAME_WIDTH * SPAN_FALL_FRAME, 0,
+                               SPAN_FRAME_WIDTH, h, CHASM_BLUE);
+        if (cxCopy > 0)
+            dcWnd.BitBlt(x, 21, cxCopy, 79, &dcOff, x, 21, SRCCOPY);
+        UpdateWindow();
+        if (m_nFallFrameDelay > 0)
+            Sleep(DWORD(m_nFallFrameDelay));
+    }
+    dcOff.SelectObject(pOld);
+}

@@ -1,0 +1,141 @@
+// Spanwright dealing: letters from dictionary words, the deal without a dictionary, a new game.
+#include <QDir>
+#include <cstdlib>
+#include <functional>
+#include <set>
+
+#include "tests/spanwright/SpanwrightTestSupport.h"
+
+class SpanwrightBoard : public CSpanwrightFixture {};
+
+namespace {
+// Some word of three or more letters can be spelled from the tiles.
+bool SpellsAWord(const CDictionary& dict, const QString* astrLetters)
+{
+    bool abUsed[SPAN_TILES] = {};
+    std::function<bool(const QString&)> extend = [&](const QString& strSoFar) {
+        if (strSoFar.size() >= 3) {
+            BOOL bWord = FALSE;
+            const BOOL bPrefix = dict.LookupPrefix(strSoFar, bWord);
+            if (bWord)
+                return true;
+            if (!bPrefix)
+                return false;
+        }
+        for (int i = 0; i < SPAN_TILES; ++i) {
+            if (abUsed[i])
+                continue;
+            abUsed[i] = true;
+            const bool bFound = extend(strSoFar + astrLetters[i]);
+            abUsed[i] = false;
+            if (bFound)
+                return true;
+        }
+        return false;
+    };
+    return extend(QString());
+}
+} // namespace
+
+TEST_F(SpanwrightBoard, WithoutDictionaryOnlyEasyLetters)
+{
+    std::set<QString> seen;
+    for (unsigned nSeed = 1; nSeed <= 400; ++nSeed) {
+        std::srand(nSeed);
+        m_wnd.DealLetters();
+        for (const QString& str : m_wnd.m_strLetters) {
+            ASSERT_EQ(str.size(), 1);
+            ASSERT_FALSE(QStringLiteral("QJXZKWVF").contains(str)) << str.toStdString();
+            seen.insert(str);
+        }
+    }
+    // All eighteen others do come up.
+    EXPECT_EQ(seen.size(), 18u);
+}
+
+TEST_F(SpanwrightBoard, WithDictionaryLettersOfDealableWords)
+{
+    const struct {
+        std::vector<std::string> aWords;
+        const char* pszCase;
+    } aCases[] = {
+        // Only one usable seven-letter word: every deal is it, shuffled. The words with q, j, x,
+        // z, k, w or f never feed the deal; v may.
+        {{"painter", "jukebox", "quizzes", "wafting"}, "seven"},
+        {{"vibrate", "zeppelin"}, "seven with v"},
+        // Eight letters: seven of its letters, the eighth dropped.
+        {{"absolute", "frizzled"}, "eight"},
+    };
+    for (const auto& c : aCases) {
+        m_wnd.SetDictionary(Keep(MakeDictionary(c.aWords)));
+        std::string strWord = c.aWords[0];
+        std::transform(strWord.begin(), strWord.end(), strWord.begin(), ::toupper);
+        std::sort(strWord.begin(), strWord.end());
+        for (unsigned nSeed = 1; nSeed <= 50; ++nSeed) {
+            std::srand(nSeed);
+            m_wnd.DealLetters();
+            const std::string strDealt = SortedLetters(m_wnd.m_strLetters);
+            ASSERT_EQ(strDealt.size(), 7u) << c.pszCase;
+            EXPECT_TRUE(std::includes(strWord.begin(), strWord.end(), strDealt.begin(), strDealt.end()))
+                << c.pszCase << ": " << strDealt;
+        }
+    }
+}
+
+TEST_F(SpanwrightBoard, DealEndsOnDictionariesWithoutUsableWords)
+{
+    // Every word with a hard letter, or no words at all: the deal still ends, with seven easy letters.
+    for (auto aWords : {std::vector<std::string>{"jukebox", "quartz", "wax", "ox"}, std::vector<std::string>{}}) {
+        m_wnd.SetDictionary(Keep(MakeDictionary(aWords, 1)));
+        std::srand(7);
+        m_wnd.DealLetters();
+        for (const QString& str : m_wnd.m_strLetters) {
+            ASSERT_EQ(str.size(), 1);
+            EXPECT_FALSE(QStringLiteral("QJXZKWVF").contains(str));
+        }
+    }
+}
+
+TEST_F(SpanwrightBoard, EveryDealOfTheShippedDictionariesSpellsAWord)
+{
+    const QDir dir(QStringLiteral(QX_BIN_DIR "/data"));
+    const QStringList astrFiles = dir.entryList({QStringLiteral("*.dct")});
+    ASSERT_FALSE(astrFiles.isEmpty());
+    const QString astrNothing[SPAN_TILES] = {"Q", "Q", "Q", "J", "J", "V", "V"};
+    for (const QString& strFile : astrFiles) {
+        CDictionary dict;
+        ASSERT_TRUE(dict.LoadDictionary(dir.filePath(strFile)));
+        ASSERT_FALSE(SpellsAWord(dict, astrNothing));
+        m_wnd.SetDictionary(&dict);
+        for (unsigned nSeed = 1; nSeed <= 300; ++nSeed) {
+            std::srand(nSeed);
+            m_wnd.DealLetters();
+            ASSERT_TRUE(SpellsAWord(dict, m_wnd.m_strLetters))
+                << strFile.toStdString() << " seed " << nSeed << ": " << SortedLetters(m_wnd.m_strLetters);
+        }
+        m_wnd.SetDictionary(nullptr);
+    }
+}
+
+TEST_F(SpanwrightBoard, NewGameStartsStillAndStopsTheWalk)
+{
+    StartWith("CATSDOG");
+    Submit("CAT");
+    ASSERT_EQ(m_wnd.m_nTimerId, CSpanwrightWnd::WALK_TIMER);
+    Tick(3);
+    m_wnd.m_nStepDelay = 2000;
+    m_wnd.m_nPauseCount = 3;
+    m_wnd.NewGame();
+    EXPECT_TRUE(m_wnd.m_bRunning);
+    EXPECT_FALSE(m_wnd.m_bGameOver || m_wnd.m_bTimerStarted);
+    EXPECT_EQ(m_wnd.m_nTimerId, 0u);
+    EXPECT_EQ(m_wnd.m_nStepDelay, 5000);
+    EXPECT_EQ(m_wnd.m_nPauseCount, 0);
+    EXPECT_EQ(m_wnd.m_nScore + m_wnd.m_nBridgeLen + m_wnd.m_nWalkerX + m_wnd.m_nWalkerFrame + m_wnd.m_nSelected, 0);
+    EXPECT_EQ(m_wnd.m_listWords.GetCount(), 0);
+    for (int i = 0; i < SPAN_TILES; ++i)
+        EXPECT_EQ(m_wnd.m_anOrder[i], -1);
+    // A stray tick before the first word moves nothing.
+    Tick();
+    EXPECT_EQ(m_wnd.m_nWalkerFrame, 0);
+}

@@ -1,0 +1,304 @@
+// Spanwright play: tiles and buttons, submission messages, scores and the bridge, the walk, levels,
+// the fall, pausing and quitting.
+#include "tests/spanwright/SpanwrightTestSupport.h"
+
+class SpanwrightPlay : public CSpanwrightFixture {
+protected:
+    void SetUp() override
+    {
+        CSpanwrightFixture::SetUp();
+        m_pDictionary = Keep(MakeDictionary({"cat", "cats", "coats", "coast", "ascot", "tacos", "acts", "dog", "dogs",
+                                             "god", "gods", "cod", "cot", "doc", "goad", "toga", "togas", "scat"}));
+        m_wnd.SetDictionary(m_pDictionary);
+        m_settings.m_bVerifyIncorrect = FALSE;
+        StartWith("CATSDOG");
+    }
+    std::vector<int> Order() const { return std::vector<int>(m_wnd.m_anOrder, m_wnd.m_anOrder + SPAN_TILES); }
+    CDictionary* m_pDictionary = nullptr;
+};
+
+TEST_F(SpanwrightPlay, TilesGoUpAndComeBack)
+{
+    using V = std::vector<int>;
+    TapTile(3);
+    TapTile(0);
+    TapTile(3); // already in the word: nothing
+    TapTile(5);
+    EXPECT_EQ(Order(), (V{1, -1, -1, 0, -1, 2, -1}));
+    EXPECT_EQ(m_wnd.BuildWord(), "SCO");
+    TapSlot(0); // not the last letter: nothing
+    TapSlot(6); // an empty place: nothing
+    EXPECT_EQ(m_wnd.m_nSelected, 3);
+    TapSlot(2); // the last one goes back
+    EXPECT_EQ(Order(), (V{1, -1, -1, 0, -1, -1, -1}));
+    TapBack();
+    TapBack();
+    TapBack(); // nothing left to take back
+    EXPECT_EQ(Order(), (V(7, -1)));
+    EXPECT_EQ(m_wnd.m_nSelected, 0);
+
+    // No game: taps do nothing.
+    m_wnd.m_bRunning = FALSE;
+    TapTile(0);
+    EXPECT_EQ(m_wnd.m_nSelected, 0);
+    m_wnd.m_bRunning = TRUE;
+    m_wnd.m_bGameOver = TRUE;
+    TapTile(0);
+    EXPECT_EQ(m_wnd.m_nSelected, 0);
+}
+
+TEST_F(SpanwrightPlay, ScoresBridgeAndUsedWords)
+{
+    const struct {
+        const char* pszWord;
+        int nScore, nBridge;
+    } aSteps[] = {
+        {"CAT", 225, 3}, {"CATS", 525, 7}, {"COAST", 1025, 12}, {"TOGAS", 1525, 17}, {"DOGS", 1825, 21},
+    };
+    for (const auto& step : aSteps) {
+        Submit(step.pszWord);
+        EXPECT_EQ(m_wnd.m_nScore, step.nScore) << step.pszWord;
+        EXPECT_EQ(m_wnd.m_nBridgeLen, step.nBridge) << step.pszWord;
+        EXPECT_EQ(m_wnd.m_nSelected, 0);
+    }
+    EXPECT_TRUE(m_boxes.boxes.empty());
+    EXPECT_EQ(UsedWords(), (QStringList{"Dogs", "Togas", "Coast", "Cats", "Cat"}));
+
+    // Six and seven letters: 600 and 700 points.
+    m_wnd.SetDictionary(Keep(MakeDictionary({"catdogs", "catdog"})));
+    Submit("CATDOG");
+    EXPECT_EQ(m_wnd.m_nScore, 2425);
+    m_wnd.m_nBridgeLen = 0;
+    Submit("CATDOGS");
+    EXPECT_EQ(m_wnd.m_nScore, 3125);
+    EXPECT_EQ(m_wnd.m_nBridgeLen, 7);
+}
+
+TEST_F(SpanwrightPlay, RejectedWordsChangeNothing)
+{
+    Submit("CAT");
+    m_boxes.Clear();
+    const struct {
+        const char* pszWord;
+        BOOL bVerify;
+        int nAnswer;
+        const char* pszText;
+        const char* pszCaption;
+    } aCases[] = {
+        {"", FALSE, 0, "Words must be at least 3 letters long", "Quillotrix"},
+        {"CA", FALSE, 0, "Words must be at least 3 letters long", "Quillotrix"},
+        {"CAT", FALSE, 0, "You have already used that word", "Quillotrix"},
+        {"TAC", FALSE, 0, "'TAC' is not a valid word.", "Quillotrix"},
+        {"TAC", TRUE, IDNO, "'TAC' not found in dictionary.  Add it?", "Unknown word"},
+    };
+    for (const auto& c : aCases) {
+        m_settings.m_bVerifyIncorrect = c.bVerify;
+        if (c.nAnswer)
+            m_boxes.Answer(c.nAnswer);
+        Submit(c.pszWord);
+        ASSERT_EQ(m_boxes.boxes.size(), 1u) << c.pszWord;
+        EXPECT_EQ(m_boxes.LastText(), c.pszText);
+        EXPECT_EQ(m_boxes.boxes.back().strCaption, c.pszCaption);
+        EXPECT_EQ(m_wnd.m_nScore, 225);
+        EXPECT_EQ(m_wnd.m_nBridgeLen, 3);
+        EXPECT_EQ(m_wnd.m_nSelected, 0);
+        EXPECT_FALSE(m_wnd.m_bDialogOpen) << "the message box put the flag back";
+        m_boxes.Clear();
+    }
+    // The same word in another letter case is still the same word.
+    m_wnd.m_listWords.InsertString(0, QStringLiteral("dOG"));
+    Submit("DOG");
+    EXPECT_EQ(m_boxes.LastText(), "You have already used that word");
+}
+
+TEST_F(SpanwrightPlay, AddedWordIsAcceptedWithoutAskingAgain)
+{
+    m_settings.m_bVerifyIncorrect = TRUE;
+    m_boxes.Answer(IDYES);
+    Submit("TAC");
+    EXPECT_EQ(m_wnd.m_nScore, 225);
+    EXPECT_EQ(m_boxes.boxes.size(), 1u);
+    EXPECT_TRUE(m_pDictionary->Contains(QStringLiteral("TAC")));
+    TapNewLetters(); // the used list is emptied with the new deal
+    for (int i = 0; i < SPAN_TILES; ++i)
+        m_wnd.m_strLetters[i] = QString(QChar("CATSDOG"[i]));
+    Submit("TAC");
+    EXPECT_EQ(m_boxes.boxes.size(), 1u);
+    EXPECT_EQ(m_wnd.m_nScore, 225 - 25 + 225);
+}
+
+TEST_F(SpanwrightPlay, HighScoreOnlyWhenExceeded)
+{
+    m_settings.m_nBridgeHiScore = 525;
+    Submit("CAT");
+    Submit("DOG");
+    EXPECT_EQ(m_wnd.m_nScore, 450);
+    Submit("ACTS"); // 750
+    EXPECT_EQ(m_settings.m_nBridgeHiScore, 750);
+    m_settings.m_nBridgeHiScore = 1050;
+    Submit("GOD"); // 975
+    EXPECT_EQ(m_settings.m_nBridgeHiScore, 1050);
+    Submit("COD"); // 1200
+    EXPECT_EQ(m_settings.m_nBridgeHiScore, 1200);
+}
+
+TEST_F(SpanwrightPlay, NewLettersCostAndEmptyTheList)
+{
+    const struct {
+        int nScore, nAfter;
+    } aCases[] = {{26, 1}, {25, 25}, {0, 0}, {600, 575}};
+    for (const auto& c : aCases) {
+        m_wnd.m_nScore = c.nScore;
+        TapTile(0);
+        m_wnd.m_listWords.AddString(QStringLiteral("Cat"));
+        TapNewLetters();
+        EXPECT_EQ(m_wnd.m_nScore, c.nAfter);
+        EXPECT_EQ(m_wnd.m_nSelected, 0);
+        EXPECT_EQ(m_wnd.m_listWords.GetCount(), 0);
+    }
+}
+
+TEST_F(SpanwrightPlay, WalkStepsAndRests)
+{
+    EXPECT_FALSE(m_wnd.m_bTimerStarted);
+    Submit("CATS");
+    EXPECT_TRUE(m_wnd.m_bTimerStarted);
+    EXPECT_EQ(m_wnd.m_nTimerId, CSpanwrightWnd::WALK_TIMER);
+    // One step: rest over, then frames 1 to 6 moving 2, 2, 2, 2, 2, 1 pixels, then rest on frame 0.
+    const int anX[] = {0, 2, 4, 6, 8, 10, 11, 11, 13};
+    const int anFrame[] = {1, 2, 3, 4, 5, 6, 0, 1, 2};
+    for (int k = 0; k < 9; ++k) {
+        Tick();
+        EXPECT_EQ(m_wnd.m_nWalkerX, anX[k]) << k;
+        EXPECT_EQ(m_wnd.m_nWalkerFrame, anFrame[k]) << k;
+    }
+    // A message box, or the shell's chooser, holds the walk.
+    m_wnd.SetDialogOpen(TRUE);
+    Tick(5);
+    EXPECT_EQ(m_wnd.m_nWalkerX, 13);
+    EXPECT_TRUE(m_wnd.SetDialogOpen(FALSE));
+    m_wnd.PauseForDialog(); // the preferences
+    Tick(5);
+    EXPECT_EQ(m_wnd.m_nWalkerX, 13);
+    m_wnd.ResumeAfterDialog();
+    EXPECT_FALSE(m_wnd.m_bDialogOpen);
+
+    // A negative rest (a loaded game's) walks on without resting.
+    m_wnd.m_nStepDelay = -1;
+    Tick(5);
+    EXPECT_EQ(m_wnd.m_nWalkerFrame, 1);
+    EXPECT_EQ(m_wnd.m_nWalkerX, 22);
+}
+
+TEST_F(SpanwrightPlay, FallsExactlyPastTheEnd)
+{
+    // Bridge of 3: the fall comes at the first tick once the walker is past (3 + 4) * 6 - 18 = 24.
+    Submit("CAT");
+    int nTicks = 0;
+    while (m_wnd.m_bRunning && nTicks < 100) {
+        ASSERT_LE(m_wnd.m_nWalkerX, 26);
+        Tick();
+        ++nTicks;
+    }
+    EXPECT_EQ(m_wnd.m_nWalkerX, 26);
+    EXPECT_EQ(m_wnd.m_nWalkerFrame, 3); // during its third step
+    EXPECT_TRUE(m_wnd.m_bGameOver);
+    EXPECT_FALSE(m_wnd.m_bRunning);
+    EXPECT_EQ(m_wnd.m_nTimerId, 0u);
+    EXPECT_EQ(m_wnd.GetSaveRefusal(), "Can't save: Game over");
+    // Over: taps and ticks do nothing.
+    TapTile(0);
+    Tick();
+    EXPECT_EQ(m_wnd.m_nSelected, 0);
+    EXPECT_EQ(m_wnd.m_nWalkerX, 26);
+}
+
+TEST_F(SpanwrightPlay, LevelsShortenTheRest)
+{
+    m_wnd.SetDictionary(nullptr); // every word is taken
+    Submit("CATS");
+    Tick(3);
+    m_wnd.m_nBridgeLen = 24;
+    m_wnd.m_nScore = 100;
+    Submit("CATSDOG"); // 31 letters reach across: the level is complete
+    EXPECT_EQ(m_wnd.m_nBridgeLen, 0);
+    EXPECT_EQ(m_wnd.m_nWalkerX, 0);
+    EXPECT_EQ(m_wnd.m_nWalkerFrame, 0);
+    EXPECT_EQ(m_wnd.m_nStepDelay, 4500);
+    EXPECT_EQ(m_wnd.m_nScore, 800);
+    // The animal waits on the left bank and new letters are free until the next word.
+    Tick(10);
+    EXPECT_EQ(m_wnd.m_nWalkerFrame, 0);
+    TapNewLetters();
+    EXPECT_EQ(m_wnd.m_nScore, 800);
+    StartWith("CATSDOG");
+    m_wnd.m_bTimerStarted = TRUE; // still the same game's walk
+    m_wnd.m_nStepDelay = 4500;
+    m_wnd.m_bLevelDone = TRUE;
+    Submit("DOG");
+    Tick();
+    EXPECT_EQ(m_wnd.m_nWalkerFrame, 1);
+
+    // Each level rests 500 ms less, down to 1000; letters beyond a level are lost.
+    const int anDelays[] = {4000, 3500, 3000, 2500, 2000, 1500, 1000, 1000};
+    for (int nDelay : anDelays) {
+        m_wnd.m_nBridgeLen = 30;
+        m_wnd.m_listWords.ResetContent();
+        Submit("CAT");
+        EXPECT_EQ(m_wnd.m_nStepDelay, nDelay);
+    }
+}
+
+TEST_F(SpanwrightPlay, PauseMessages)
+{
+    for (int k = 1; k <= 7; ++k) {
+        TapPause();
+        EXPECT_EQ(m_boxes.LastText(), k <= 5 ? "Game Paused.  Press OK to resume."
+                                             : "Game Paused (against my better judgement).  Press OK to resume.");
+    }
+    m_wnd.NewGame();
+    TapPause();
+    EXPECT_EQ(m_boxes.LastText(), "Game Paused.  Press OK to resume.");
+}
+
+TEST_F(SpanwrightPlay, QuitAsksAndStopsTheWalk)
+{
+    Submit("CATS");
+    Tick(2);
+    m_boxes.Answer(IDNO);
+    m_wnd.QuitGame();
+    EXPECT_EQ(m_boxes.LastText(), "Are you sure you want to quit?");
+    EXPECT_EQ(m_boxes.boxes.back().strCaption, "Confirmation");
+    EXPECT_EQ(m_boxes.boxes.back().nType & 0x0F, MB_YESNO);
+    EXPECT_TRUE(m_wnd.m_bRunning);
+    EXPECT_EQ(m_wnd.m_nWalkerX, 2);
+
+    m_boxes.Answer(IDYES);
+    m_wnd.QuitGame();
+    EXPECT_FALSE(m_wnd.m_bRunning || m_wnd.m_bGameOver || m_wnd.m_bTimerStarted);
+    EXPECT_EQ(m_wnd.m_nTimerId, 0u);
+    EXPECT_EQ(m_wnd.m_nScore + m_wnd.m_nBridgeLen + m_wnd.m_nWalkerX, 0);
+    EXPECT_TRUE(m_wnd.m_strLetters[0].isEmpty());
+    EXPECT_EQ(m_wnd.m_listWords.GetCount(), 0);
+    EXPECT_EQ(m_wnd.GetSaveRefusal(), "Can't save: Game not started");
+
+    // With no game there is nothing to ask.
+    m_boxes.Clear();
+    m_wnd.QuitGame();
+    EXPECT_TRUE(m_boxes.boxes.empty());
+}
+
+TEST_F(SpanwrightPlay, HiddenWindowStopsTheWalkUntilShown)
+{
+    Submit("CATS");
+    Tick(2);
+    m_wnd.ShowWindow(SW_HIDE);
+    Tick(3);
+    EXPECT_EQ(m_wnd.m_nWalkerX, 2);
+    EXPECT_EQ(m_wnd.m_nTimerId, 0u);
+    m_wnd.ShowWindow(SW_SHOW);
+    m_wnd.UpdateWindow();
+    EXPECT_EQ(m_wnd.m_nTimerId, CSpanwrightWnd::WALK_TIMER);
+    Tick();
+    EXPECT_EQ(m_wnd.m_nWalkerX, 4);
+}

@@ -1,0 +1,123 @@
+// Helpers for the Spanwright tests: small dictionaries built in the test, a real game window on the
+// offscreen platform, known letters and taps on tiles and buttons.
+#pragma once
+#include <QFile>
+#include <QImage>
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "games/AppSettings.h"
+#include "dictionary/Dictionary.h"
+#include "dictionary/DictionaryWriter.h"
+#include "games/spanwright/SpanwrightWnd.h"
+#include "tests/support/ScriptedMessageBox.h"
+#include "tests/support/TestEnv.h"
+
+// A dictionary of the given words (any order, any case), written with the shipped writer.
+inline std::unique_ptr<CDictionary> MakeDictionary(std::vector<std::string> aWords, int nBlocks = 4)
+{
+    static int s_nFile = 0;
+    for (std::string& str : aWords)
+        std::transform(str.begin(), str.end(), str.begin(), [](unsigned char ch) { return char(std::tolower(ch)); });
+    std::sort(aWords.begin(), aWords.end());
+    aWords.erase(std::unique(aWords.begin(), aWords.end()), aWords.end());
+    const QString strPath = TestRootFolder() + QStringLiteral("span%1.dct").arg(++s_nFile);
+    QFile file(strPath);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(BuildDictionaryImage(aWords, nBlocks)) > 0);
+    file.close();
+    auto pDictionary = std::make_unique<CDictionary>();
+    EXPECT_TRUE(pDictionary->LoadDictionary(strPath));
+    return pDictionary;
+}
+
+// The tiles' letters sorted, as one text ("AEPRST" for PASTER).
+inline std::string SortedLetters(const QString* astrLetters)
+{
+    std::string str;
+    for (int i = 0; i < SPAN_TILES; ++i)
+        str += astrLetters[i].toStdString();
+    std::sort(str.begin(), str.end());
+    return str;
+}
+
+// A Spanwright window as the shell makes it: 240 by 268, painted once, falls without pauses.
+class CSpanwrightFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_wnd.SetSettings(&m_settings);
+        ASSERT_TRUE(m_wnd.Create(static_cast<QWidget*>(nullptr), 1202, CRect(0, 0, 240, 268), TRUE));
+        m_wnd.SetCubeColor(RGB(0, 0, 192));
+        m_wnd.m_nFallFrameDelay = 0;
+        m_wnd.UpdateWindow();
+    }
+
+    // A running game with these seven letters and nothing else changed from a new game.
+    void StartWith(const char* pszLetters)
+    {
+        m_wnd.NewGame();
+        for (int i = 0; i < SPAN_TILES; ++i)
+            m_wnd.m_strLetters[i] = QString(QChar(pszLetters[i]));
+        m_wnd.Invalidate();
+        m_wnd.UpdateWindow();
+    }
+
+    void TapTile(int i) { m_wnd.OnLButtonDown(MK_LBUTTON, CPoint(35 + 30 * i, 190)); }
+    void TapSlot(int i) { m_wnd.OnLButtonDown(MK_LBUTTON, CPoint(35 + 30 * i, 140)); }
+    void TapSubmit() { m_wnd.OnLButtonDown(MK_LBUTTON, CPoint(10, 140)); }
+    void TapBack() { m_wnd.OnLButtonDown(MK_LBUTTON, CPoint(10, 190)); }
+    void TapNewLetters() { m_wnd.OnLButtonDown(MK_LBUTTON, CPoint(10, 268 - 42)); }
+    void TapPause() { m_wnd.OnLButtonDown(MK_LBUTTON, CPoint(10, 268 - 10)); }
+
+    // Taps, for each letter of the word, the first tile in the letter row that holds it.
+    void Spell(const char* pszWord)
+    {
+        for (const char* p = pszWord; *p; ++p) {
+            int i = 0;
+            while (i < SPAN_TILES && !(m_wnd.m_anOrder[i] == -1 && m_wnd.m_strLetters[i] == QChar(*p)))
+                ++i;
+            ASSERT_LT(i, SPAN_TILES) << "no free tile " << *p;
+            TapTile(i);
+        }
+    }
+    void Submit(const char* pszWord)
+    {
+        Spell(pszWord);
+        TapSubmit();
+    }
+    void Tick(int n = 1)
+    {
+        for (int k = 0; k < n; ++k)
+            m_wnd.OnTimer(CSpanwrightWnd::WALK_TIMER);
+    }
+
+    QStringList UsedWords() const
+    {
+        QStringList a;
+        for (int k = 0; k < m_wnd.m_listWords.GetCount(); ++k)
+            a << m_wnd.m_listWords.GetText(k);
+        return a;
+    }
+
+    // The window's surface in logical pixels.
+    QImage Surface() const
+    {
+        const QImage& img = m_wnd.GetSurface();
+        return img.scaled(img.size() / img.devicePixelRatio()).convertToFormat(QImage::Format_RGB32);
+    }
+
+    CDictionary* Keep(std::unique_ptr<CDictionary> pDictionary)
+    {
+        m_aDictionaries.push_back(std::move(pDictionary));
+        return m_aDictionaries.back().get();
+    }
+
+    AppSettings m_settings; // made first: it outlives the window that points at it
+    std::vector<std::unique_ptr<CDictionary>> m_aDictionaries;
+    CSpanwrightWnd m_wnd;
+    CScriptedMessageBox m_boxes;
+};

@@ -1,10 +1,10 @@
-// CComingGameWnd: what a game window is until its game is built: the shell can drive it, it shows
-// the background, and it never reports a running game.
+// CStubGameWnd: the least a game window can be: the shell can drive it, it shows the background,
+// and it never reports a running game. Tests derive their fake games from it.
 #pragma once
 #include "games/GameWnd.h"
 #include "graphics/Picture.h"
 
-class CComingGameWnd : public CGameWnd {
+class CStubGameWnd : public CGameWnd {
 public:
     void SetSettings(AppSettings* pApp) override { m_pApp = pApp; }
     void SetDictionary(CDictionary* pDictionary) override { m_pDictionary = pDictionary; }

@@ -58,7 +58,7 @@ BOOL CMainFrame::Create()
     m_pMenuBar = new QMenuBar(this);
     QMenu* pFile = m_pMenuBar->addMenu(QStringLiteral("File"));
     AddCommand(pFile, QStringLiteral("New Game"), ID_FILE_NEWGAME);
-    // Saving and opening games and the preferences come later; their places are kept.
+    // Saving and opening games come later; their places are kept.
     AddCommand(pFile, QStringLiteral("Open Game"), ID_FILE_OPENGAME, false);
     AddCommand(pFile, QStringLiteral("Save Game"), ID_FILE_SAVEGAME, false);
     AddCommand(pFile, QStringLiteral("Quit Game"), ID_FILE_QUITGAME);
@@ -71,7 +71,7 @@ BOOL CMainFrame::Create()
     AddCommand(pGame, QStringLiteral("Cascadio"), ID_GAME_CASCADIO);
     QMenu* pTools = m_pMenuBar->addMenu(QStringLiteral("Tools"));
     AddCommand(pTools, QStringLiteral("About Quillotrix..."), ID_APP_ABOUT);
-    AddCommand(pTools, QStringLiteral("Preferences..."), ID_TOOLS_PREFERENCES, false);
+    AddCommand(pTools, QStringLiteral("Preferences..."), ID_TOOLS_PREFERENCES);
     AddCommand(pTools, QStringLiteral("Reset High Scores"), ID_TOOLS_RESETHIGHSCORES);
     pFile->menuAction()->setToolTip(m_strToolTips[0]);
     setMenuBar(m_pMenuBar);

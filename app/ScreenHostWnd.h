@@ -70,6 +70,7 @@ private:
     void OnQuitGame();
     void OnExit();
     void OnResetHighScores();
+    void OnPreferences();
     void HandDictionaryToGames();
 
     BOOL m_bDictionaryErrorShown = FALSE;

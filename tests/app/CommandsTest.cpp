@@ -38,7 +38,7 @@ TEST_F(ShellTest, MenusHoldTheirItemsInOrderWithTheirCommandNumbers)
     }
     EXPECT_EQ(items, (QStringList{"File:", "New Game=32776", "Open Game=32778(off)", "Save Game=32777(off)", "Quit Game=32791", "-",
                                   "Exit=32774", "Game:", "Main Screen=32790", "Tessaryl=32784", "Spanwright=32785",
-                                  "Cascadio=32788", "Tools:", "About Quillotrix...=57664", "Preferences...=32786(off)",
+                                  "Cascadio=32788", "Tools:", "About Quillotrix...=57664", "Preferences...=32786",
                                   "Reset High Scores=32792"}));
     // The one tool-bar button is About.
     QList<QToolBar*> bars = app.GetMainWnd()->findChildren<QToolBar*>();

@@ -11,8 +11,19 @@
 #include "dialogs/ModalDialog.h"
 #include "dictionary/DictionaryWriter.h"
 #include "framework/Help.h"
+#include "framework/Wnd.h"
 #include "tests/support/ScriptedMessageBox.h"
 #include "tests/support/TestEnv.h"
+
+// A window's pixel at a logical point, after a repaint.
+inline QRgb PixelAt(CWnd& wnd, int x, int y)
+{
+    wnd.Invalidate();
+    wnd.UpdateWindow();
+    const QImage& img = wnd.GetSurface();
+    return img.pixel(int(x * img.devicePixelRatio()), int(y * img.devicePixelRatio())) & 0xFFFFFF;
+}
+inline QRgb ToRgb(COLORREF cr) { return qRgb(GetRValue(cr), GetGValue(cr), GetBValue(cr)) & 0xFFFFFF; }
 
 class DialogTest : public ::testing::Test {
 protected:
@@ -50,7 +61,16 @@ protected:
     {
         WriteFile(strPath, BuildDictionaryImage(aWords, 2));
     }
-    // A plain picture of one colour (PNG inside, whatever the name says: the decoder looks at the bytes).
+    // Two dictionaries, two pictures (PNG inside: the decoder looks at the bytes) and a stray file.
+    static void WriteDataFiles()
+    {
+        WriteDictionary(DataFolder() + "English Comprehensive07.dct", {"able", "cube", "tile", "word"});
+        WriteDictionary(DataFolder() + "english common.dct", {"bridge", "drop"});
+        WritePicture(DataFolder() + "BLUE01.JPG", qRgb(0, 0, 255));
+        WritePicture(DataFolder() + "Sand03.gif", qRgb(200, 180, 0));
+        WriteFile(DataFolder() + "notes.txt", "not listed");
+    }
+    // A plain picture of one colour.
     static void WritePicture(const QString& strPath, QRgb rgb)
     {
         QImage img(16, 16, QImage::Format_RGB32);

@@ -10,16 +10,8 @@
 #include "tests/dialogs/DialogTestSupport.h"
 
 namespace {
-QRgb PixelAt(CWnd& wnd, int x, int y)
-{
-    wnd.Invalidate();
-    wnd.UpdateWindow();
-    const QImage& img = wnd.GetSurface();
-    return img.pixel(int(x * img.devicePixelRatio()), int(y * img.devicePixelRatio())) & 0xFFFFFF;
-}
 // Below the cube, right of the buttons: background in every game.
 constexpr int BACK_X = 236, BACK_Y = 200;
-QRgb ToRgb(COLORREF cr) { return qRgb(GetRValue(cr), GetGValue(cr), GetBValue(cr)) & 0xFFFFFF; }
 } // namespace
 
 class HostPreferences : public DialogTest {
@@ -27,22 +19,16 @@ protected:
     void SetUp() override
     {
         DialogTest::SetUp();
-        WriteDictionary(DataFolder() + "English Comprehensive07.dct", {"able", "cube", "word", "tile"});
-        WriteDictionary(DataFolder() + "Other.dct", {"other", "words"});
+        WriteDataFiles();
         WriteFile(DataFolder() + "Broken.dct", QByteArray(100, 'z'));
-        WritePicture(DataFolder() + "Blue01.jpg", qRgb(0, 0, 255));
-        WritePicture(DataFolder() + "Sand03.gif", qRgb(200, 180, 0));
         app.InitInstance(FALSE);
         ASSERT_TRUE(app.m_dictionary.IsLoaded());
+        pFrame = app.GetMainWnd();
+        pFrame->OnCommand(ID_GAME_TESSARYL);
+        pFrame->OnCommand(ID_FILE_NEWGAME);
         boxes.Clear();
     }
-    CScreenHostWnd& Host() { return app.GetMainWnd()->GetScreenHost(); }
-    void WaitForFinder()
-    {
-        for (int i = 0; i < 20000 && Host().m_wndTessaryl.IsWorkerRunning(); ++i)
-            QThread::msleep(1);
-        ASSERT_FALSE(Host().m_wndTessaryl.IsWorkerRunning());
-    }
+    CScreenHostWnd& Host() { return pFrame->GetScreenHost(); }
     // Cell 4 of the cube's top face, away from its letter.
     CPoint TopFacePoint()
     {
@@ -52,48 +38,38 @@ protected:
     }
 
     CQuillotrixApp app;
+    CMainFrame* pFrame = nullptr;
 };
 
 TEST_F(HostPreferences, OKHandsTheChoicesToEveryGameAndTheMainScreen)
 {
-    CMainFrame* pFrame = app.GetMainWnd();
-    pFrame->OnCommand(ID_GAME_TESSARYL);
-    pFrame->OnCommand(ID_FILE_NEWGAME);
-    for (CGameWnd* pGame : Host().GetGames())
-        EXPECT_EQ(PixelAt(*pGame, BACK_X, BACK_Y), 0x0000FFu);
-
     std::vector<BOOL> aHeld;
     CModalDialog::SetModalRunner([&](CModalDialog& d) {
         auto* pPrefs = dynamic_cast<CPreferencesDlg*>(&d);
-        if (!pPrefs) { // the colour dialog, opened from a swatch
+        if (!pPrefs) { // the colour dialog, opened from the tile swatch
             auto& c = dynamic_cast<CColorSelectDlg&>(d);
             c.m_wndArea.OnLButtonDown(MK_LBUTTON, CPoint(7 * 16 + 1, 7 * 6 + 1)); // azure (0, 64, 128)
             c.OnOK();
             return IDOK;
         }
-        // While the dialog is open no game runs on: each holds its dialog flag, the search waits.
-        for (CGameWnd* pGame : Host().GetGames()) {
+        // While the dialog is open the timed games hold still and the word search waits.
+        for (CGameWnd* pGame : Host().GetGames())
             aHeld.push_back(pGame->SetDialogOpen(TRUE));
-        }
         EXPECT_FALSE(Host().m_wndTessaryl.m_finder.IsWorkerRunning());
-        pPrefs->m_cbDictionary->setCurrentIndex(pPrefs->m_cbDictionary->findText("Other"));
+        pPrefs->m_cbDictionary->setCurrentIndex(pPrefs->m_cbDictionary->findText("English common"));
         pPrefs->m_cbBackground->setCurrentIndex(pPrefs->m_cbBackground->findText("Sand03.gif"));
         pPrefs->m_wndCubeSwatch.OnLButtonUp(0, CPoint(1, 1));
         pPrefs->m_crFont = RGB(255, 0, 255);
-        pPrefs->m_wndFontSwatch.SetColor(RGB(255, 0, 255));
         pPrefs->OnOK();
         return IDOK;
     });
     pFrame->FindCommand(ID_TOOLS_PREFERENCES)->trigger();
-    // Tessaryl has no timer to hold; the others held still while the dialog was open.
-    ASSERT_EQ(aHeld.size(), 3u);
-    EXPECT_EQ(aHeld, (std::vector<BOOL>{FALSE, TRUE, TRUE}));
-    for (CGameWnd* pGame : Host().GetGames())
-        EXPECT_FALSE(pGame->SetDialogOpen(FALSE)) << "and goes on afterwards";
-
-    // Every game shows the new background; Tessaryl the new tile and letter colours.
-    for (CGameWnd* pGame : Host().GetGames())
+    EXPECT_EQ(aHeld, (std::vector<BOOL>{FALSE, TRUE, TRUE})) << "Tessaryl has no timer to hold";
+    for (CGameWnd* pGame : Host().GetGames()) {
+        EXPECT_FALSE(pGame->SetDialogOpen(FALSE)) << "each goes on afterwards";
         EXPECT_EQ(PixelAt(*pGame, BACK_X, BACK_Y), 0xC8B400u) << qPrintable(pGame->GetHelpAnchor());
+    }
+    // Tessaryl: the new tile and letter colours, and the new dictionary.
     const CPoint pt = TopFacePoint();
     EXPECT_EQ(PixelAt(Host().m_wndTessaryl, pt.x, pt.y), ToRgb(RGB(0, 64, 128)));
     const CRect& rcText = Host().m_wndTessaryl.m_arcCellText[4];
@@ -103,21 +79,18 @@ TEST_F(HostPreferences, OKHandsTheChoicesToEveryGameAndTheMainScreen)
             nInk += PixelAt(Host().m_wndTessaryl, x, y) == 0xFF00FFu;
     EXPECT_GT(nInk, 5) << "letters in the new colour";
     EXPECT_EQ(Host().m_wndTessaryl.m_pDictionary, &app.m_dictionary);
-    EXPECT_TRUE(app.m_dictionary.Contains("other"));
+    EXPECT_TRUE(app.m_dictionary.Contains("bridge"));
     // The main screen: new background and button colour.
-    pFrame->OnCommand(ID_GAME_MAINSCREEN);
-    EXPECT_EQ(PixelAt(Host().m_wndMainScreen, 1, 1), 0xC8B400u);
     const CRect rcButton = CMainScreenWnd::GetButtonRect(1, 268);
+    EXPECT_EQ(PixelAt(Host().m_wndMainScreen, 1, 1), 0xC8B400u);
     EXPECT_EQ(PixelAt(Host().m_wndMainScreen, rcButton.left + 3, rcButton.bottom - 3), ToRgb(RGB(0, 64, 128)));
     EXPECT_TRUE(boxes.boxes.empty());
 }
 
 TEST_F(HostPreferences, CancelChangesNothingButEmptiesTessarylsWordList)
 {
-    CMainFrame* pFrame = app.GetMainWnd();
-    pFrame->OnCommand(ID_GAME_TESSARYL);
-    pFrame->OnCommand(ID_FILE_NEWGAME);
-    WaitForFinder();
+    for (int i = 0; i < 20000 && Host().m_wndTessaryl.IsWorkerRunning(); ++i)
+        QThread::msleep(1);
     ASSERT_GT(Host().m_wndTessaryl.m_finder.GetHintCount(), 0) << "the placed word at least";
     const CPoint pt = TopFacePoint();
     CModalDialog::SetModalRunner([](CModalDialog& d) {
@@ -130,7 +103,6 @@ TEST_F(HostPreferences, CancelChangesNothingButEmptiesTessarylsWordList)
     pFrame->OnCommand(ID_TOOLS_PREFERENCES);
     EXPECT_EQ(Host().m_wndTessaryl.m_finder.GetHintCount(), 0);
     EXPECT_TRUE(Host().m_wndTessaryl.m_bGameRunning);
-    EXPECT_EQ(app.m_crCubeColor, RGB(0, 0, 192));
     EXPECT_EQ(PixelAt(Host().m_wndTessaryl, pt.x, pt.y), 0x0000C0u);
     for (CGameWnd* pGame : Host().GetGames()) {
         EXPECT_EQ(PixelAt(*pGame, BACK_X, BACK_Y), 0x0000FFu);
@@ -138,9 +110,8 @@ TEST_F(HostPreferences, CancelChangesNothingButEmptiesTessarylsWordList)
     }
 }
 
-TEST_F(HostPreferences, ADictionaryThatFailsLeavesTheGamesTheOneTheyHad)
+TEST_F(HostPreferences, ADictionaryThatFailsIsReportedAndTheGamesKeepTheirs)
 {
-    CMainFrame* pFrame = app.GetMainWnd();
     CModalDialog::SetModalRunner([](CModalDialog& d) {
         auto& prefs = dynamic_cast<CPreferencesDlg&>(d);
         prefs.m_cbDictionary->setCurrentIndex(prefs.m_cbDictionary->findText("Broken"));
@@ -149,11 +120,9 @@ TEST_F(HostPreferences, ADictionaryThatFailsLeavesTheGamesTheOneTheyHad)
     });
     pFrame->OnCommand(ID_TOOLS_PREFERENCES);
     EXPECT_EQ(boxes.LastText(), DataFolder() + "Broken.dct");
+    EXPECT_EQ(app.m_strDictionary, DataFolder() + "English Comprehensive07.dct");
     EXPECT_TRUE(app.m_dictionary.Contains("cube"));
-    // A new game starts at once: the dictionary is still there.
     boxes.Clear();
-    pFrame->OnCommand(ID_GAME_TESSARYL);
     pFrame->OnCommand(ID_FILE_NEWGAME);
-    EXPECT_TRUE(Host().m_wndTessaryl.m_bGameRunning);
-    EXPECT_TRUE(boxes.boxes.empty());
+    EXPECT_TRUE(boxes.boxes.empty()) << "a new game starts at once";
 }

@@ -23,8 +23,12 @@ void CColorSwatch::OnPaint()
     dc.Draw3dRect(&rc, ShadeColor(m_clrColor, 24), ShadeColor(m_clrColor, -32));
 }
 
-void CColorSwatch::OnLButtonUp(UINT /*nFlags*/, CPoint /*point*/)
+void CColorSwatch::OnLButtonUp(UINT /*nFlags*/, CPoint point)
 {
-    if (m_nNotifyId != 0)
+    // A pen that went down here but is lifted elsewhere still reports to this control; only a
+    // pen lifted on the swatch counts.
+    CRect rc;
+    GetClientRect(&rc);
+    if (m_nNotifyId != 0 && rc.PtInRect(point))
         SendMessageToParent(this, WM_SWATCHCLICKED, WPARAM(m_nNotifyId), 0);
 }

@@ -200,15 +200,19 @@ BOOL CPreferencesDlg::OnInitDialog()
 
 QStringList CPreferencesDlg::GetDataFolders(BOOL bCreate) const
 {
-    if (m_pStorageCard->isChecked()) {
-        const QString strCard = GetStorageCardRoot();
+    const QString strCard = m_pStorageCard->isChecked() ? GetStorageCardRoot() : QString();
+    // A card taken out while the dialog is open leaves the program's own folders.
+    if (!strCard.isEmpty()) {
         QString base = strCard + CARD_FOLDER;
-        if (bCreate && !strCard.isEmpty())
+        if (bCreate)
             base = CreateFolderPath(base, strCard);
         else
             base = FindFileCaseBlind(base.chopped(1)) + QLatin1Char('/');
         return {FindFileCaseBlind(base + QStringLiteral("data")) + QLatin1Char('/')};
     }
+    // The player's own folder may not exist yet where it differs from the shipped one.
+    if (bCreate && !QFileInfo(GetWritableDataFolder()).isDir())
+        QDir().mkpath(GetWritableDataFolder());
     QStringList folders{GetWritableDataFolder()};
     if (GetReadOnlyDataFolder() != folders.front())
         folders << GetReadOnlyDataFolder();

@@ -141,7 +141,9 @@ TEST_F(Preferences, ASwatchTapOpensTheColourDialogForItsColourAndHelpItsAnchor)
         nAnswer == IDOK ? c.OnOK() : c.OnCancel();
         return nAnswer;
     });
-    // The swatch reports its own number to the dialog it sits on.
+    // The swatch reports its own number to the dialog it sits on, when the pen is lifted on it.
+    dlg.m_wndSelectedSwatch.OnLButtonUp(0, CPoint(-5, 2));
+    EXPECT_TRUE(seen.empty());
     dlg.m_wndSelectedSwatch.OnLButtonUp(0, CPoint(2, 2));
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0], std::make_pair(RGB(255, 255, 255), QString("file:quillotrix.htm#Preferences")));

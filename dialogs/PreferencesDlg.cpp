@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 #include "app/AppSettings.h"
 #include "dialogs/ColorSelectDlg.h"
@@ -165,15 +166,14 @@ CPreferencesDlg::CPreferencesDlg(AppSettings* pApp, QWidget* pParent)
     }
 
     const QRect rcPreview = Place(8, 94, 123, 41);
-    auto* pPreviewBorder = new QFrame(this);
-    pPreviewBorder->setFrameShape(QFrame::Box);
-    pPreviewBorder->setGeometry(rcPreview);
+    m_pPreviewBorder = new QFrame(this);
+    m_pPreviewBorder->setFrameShape(QFrame::Box);
+    m_pPreviewBorder->setGeometry(rcPreview);
     m_wndPreview.Create(static_cast<QWidget*>(this), IDC_PREVIEW, ToCRect(rcPreview.adjusted(1, 1, -1, -1)), TRUE);
     m_pShowPreview = MakeCheck(this, "Preview", IDC_SHOWPREVIEW, Place(7, 139, 41, 10));
     m_pShowPreview->hide();
-    connect(m_pShowPreview, &QCheckBox::toggled, this, [this, pPreviewBorder](bool bOn) {
-        pPreviewBorder->setVisible(bOn);
-        m_wndPreview.ShowWindow(bOn ? SW_SHOW : SW_HIDE);
+    connect(m_pShowPreview, &QCheckBox::toggled, this, [this](bool bOn) {
+        ShowPreview(bOn);
         UpdatePreview();
     });
 
@@ -276,12 +276,18 @@ void CPreferencesDlg::FillLists()
     // The word check starts from the choice in force, which may not have reached the settings yet.
     m_pVerify->setChecked(m_pApp->m_bVerifyIncorrect != FALSE);
     const bool bPreview = GetProfileInt(SECTION, QStringLiteral("PrefencesPreview"), 1) != 0;
-    if (m_pShowPreview->isChecked() != bPreview)
-        m_pShowPreview->setChecked(bPreview); // shows or hides the preview and updates it
-    else {
-        m_wndPreview.ShowWindow(bPreview ? SW_SHOW : SW_HIDE);
-        UpdatePreview();
+    {
+        const QSignalBlocker block(m_pShowPreview);
+        m_pShowPreview->setChecked(bPreview);
     }
+    ShowPreview(bPreview);
+    UpdatePreview();
+}
+
+void CPreferencesDlg::ShowPreview(bool bShow)
+{
+    m_pPreviewBorder->setVisible(bShow);
+    m_wndPreview.ShowWindow(bShow ? SW_SHOW : SW_HIDE);
 }
 
 void CPreferencesDlg::SetColors(COLORREF crCube, COLORREF crFont, COLORREF crSelected)

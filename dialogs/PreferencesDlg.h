@@ -10,6 +10,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QFrame;
 class QPushButton;
 struct AppSettings;
 
@@ -81,6 +82,9 @@ private:
     // The entry of the theme list that the edit field names exactly, or -1.
     int SelectedThemeIndex() const;
     void SetColors(COLORREF crCube, COLORREF crFont, COLORREF crSelected);
+    void ShowPreview(bool bShow);
+
+    QFrame* m_pPreviewBorder = nullptr;
 };
 
 // Makes the folders of strPath below strRoot (never strRoot itself); a folder that exists, in any

@@ -1,6 +1,7 @@
 // The preferences dialog: its lists, colours, preview, word check, storage card, OK and Cancel.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFrame>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -126,6 +127,8 @@ TEST_F(Preferences, ThePreviewShowsTheChoicesOrHidesAsStored)
     CPreferencesDlg again(&settings);
     again.InitDialog();
     EXPECT_FALSE(again.m_wndPreview.IsWindowVisible());
+    for (QFrame* pFrame : again.findChildren<QFrame*>()) // nor its border
+        EXPECT_FALSE(pFrame->isVisibleTo(&again) && pFrame->geometry().contains(again.m_wndPreview.GetSafeHwnd()->geometry()));
 }
 
 TEST_F(Preferences, ASwatchTapOpensTheColourDialogForItsColourAndHelpItsAnchor)

@@ -45,13 +45,14 @@ void CSpinButtonCtrl::SetRange(int nLower, int nUpper)
 
 void CSpinButtonCtrl::SetPos(int nPos)
 {
-    if (m_pBuddy)
-        m_pBuddy->setText(QString::number(std::clamp(nPos, m_nLower, m_nUpper)));
+    if (QLineEdit* pBuddy = GetBuddy())
+        pBuddy->setText(QString::number(std::clamp(nPos, m_nLower, m_nUpper)));
 }
 
 int CSpinButtonCtrl::GetPos() const
 {
-    const long n = m_pBuddy ? WideToLong(m_pBuddy->text()) : 0;
+    const QLineEdit* pBuddy = GetBuddy();
+    const long n = pBuddy ? WideToLong(pBuddy->text()) : 0;
     return int(std::clamp<long>(n, m_nLower, m_nUpper));
 }
 

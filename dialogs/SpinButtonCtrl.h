@@ -13,7 +13,7 @@ public:
     explicit CSpinButtonCtrl(QWidget* pParent = nullptr);
 
     void SetBuddy(QLineEdit* pBuddy);
-    QLineEdit* GetBuddy() const { return m_pBuddy; }
+    QLineEdit* GetBuddy() const { return qobject_cast<QLineEdit*>(m_pBuddy.data()); }
     void SetRange(int nLower, int nUpper);
     // Writes the position into the buddy; the buddy's change notification follows.
     void SetPos(int nPos);
@@ -27,7 +27,9 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
 
 private:
-    QPointer<QLineEdit> m_pBuddy;
+    // Held as a plain object: the buddy passes through the event filter while it is being
+    // destroyed, when it is no longer an edit.
+    QPointer<QObject> m_pBuddy;
     QToolButton* m_pUp;
     QToolButton* m_pDown;
     int m_nLower = 0;

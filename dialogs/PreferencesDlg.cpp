@@ -366,7 +366,8 @@ void CPreferencesDlg::OnOK()
     const int nDict = m_cbDictionary->currentIndex();
     if (nDict >= 0) {
         const QString path = m_cbDictionary->itemData(nDict).toString() + m_cbDictionary->itemText(nDict) + QStringLiteral(".dct");
-        if (path.compare(m_pApp->m_strDictionary, Qt::CaseInsensitive) != 0) {
+        // The same file is tried again while nothing is loaded: it may have been mended meanwhile.
+        if (path.compare(m_pApp->m_strDictionary, Qt::CaseInsensitive) != 0 || !m_pApp->m_dictionary.IsLoaded()) {
             // Tried on its own first, so that a file that cannot be loaded leaves the games the
             // dictionary they have.
             CDictionary trial;

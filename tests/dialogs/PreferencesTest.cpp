@@ -79,11 +79,13 @@ TEST_F(Preferences, OKStoresEveryChoiceAndCancelNone)
         EXPECT_EQ(QSettings("Brasswinkle", "Quillotrix").contains("Settings/UseStorage"), bOK);
     }
     EXPECT_EQ(GetProfileInt("Settings", "PrefencesPreview", 9), 1);
-    // " [None]" leaves no picture and no background name.
+    // " [None]" leaves no picture and no background name; a dictionary not loaded is tried again.
+    settings.m_dictionary.UnloadDictionary();
     CPreferencesDlg dlg(&settings);
     dlg.InitDialog();
     dlg.m_cbBackground->setCurrentIndex(0);
     dlg.OnOK();
+    EXPECT_TRUE(settings.m_dictionary.Contains("drop"));
     EXPECT_EQ(settings.m_strBackground, "");
     EXPECT_FALSE(settings.m_picBackground.IsLoaded());
     EXPECT_TRUE(boxes.boxes.empty());

@@ -83,9 +83,9 @@ QString CreateFolderPath(const QString& strPath, const QString& strRoot)
     QString current = strRoot.endsWith(QLatin1Char('/')) ? strRoot : strRoot + QLatin1Char('/');
     if (!strPath.startsWith(current))
         return strPath;
-    const QStringList parts = strPath.mid(current.size()).split(QLatin1Char('/'), Qt::SkipEmptyParts);
-    for (const QString& part : parts) {
-        const QString folder = FindFileCaseBlind(current + part);
+    const QStringList astrNames = strPath.mid(current.size()).split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    for (const QString& strName : astrNames) {
+        const QString folder = FindFileCaseBlind(current + strName);
         if (!QFileInfo(folder).isDir())
             QDir().mkdir(folder);
         current = folder + QLatin1Char('/');

@@ -71,7 +71,7 @@ BOOL CMainFrame::Create()
     AddCommand(pGame, QStringLiteral("Cascadio"), ID_GAME_CASCADIO);
     QMenu* pTools = m_pMenuBar->addMenu(QStringLiteral("Tools"));
     AddCommand(pTools, QStringLiteral("About Quillotrix..."), ID_APP_ABOUT);
-    AddCommand(pTools, QStringLiteral("Preferences..."), ID_TOOLS_PREFERENCES, false);
+    AddCommand(pTools, QStringLiteral("Preferences..."), ID_TOOLS_PREFERENCES);
     AddCommand(pTools, QStringLiteral("Reset High Scores"), ID_TOOLS_RESETHIGHSCORES);
     pFile->menuAction()->setToolTip(m_strToolTips[0]);
     setMenuBar(m_pMenuBar);

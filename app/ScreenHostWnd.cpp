@@ -93,6 +93,7 @@ BOOL CScreenHostWnd::OnCommand(UINT nID)
     case ID_GAME_TESSARYL: ShowScreen(&m_wndTessaryl); return TRUE;
     case ID_GAME_SPANWRIGHT: ShowScreen(&m_wndSpanwright); return TRUE;
     case ID_GAME_CASCADIO: ShowScreen(&m_wndCascadio); return TRUE;
+    case ID_TOOLS_PREFERENCES: OnPreferences(); return TRUE;
     case ID_TOOLS_RESETHIGHSCORES: OnResetHighScores(); return TRUE;
     default: return FALSE;
     }

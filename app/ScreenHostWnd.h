@@ -74,6 +74,7 @@ private:
     void OnOpenGame();
     void OnExit();
     void OnResetHighScores();
+    void OnPreferences();
     void HandDictionaryToGames();
 
     BOOL m_bDictionaryErrorShown = FALSE;

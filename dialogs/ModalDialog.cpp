@@ -1,0 +1,85 @@
+// The dialog base over QDialog.
+#include "dialogs/ModalDialog.h"
+
+#include <QKeyEvent>
+#include <QWidget>
+
+#include "framework/Wnd.h"
+
+namespace {
+// One dialog unit of the handheld's 8-point dialog font, in pixels.
+constexpr double DLU_X = 1.5;
+constexpr double DLU_Y = 1.625;
+
+CModalDialog::ModalRunner& Runner()
+{
+    static CModalDialog::ModalRunner s_runner;
+    return s_runner;
+}
+} // namespace
+
+CModalDialog::CModalDialog(QWidget* pParent) : QDialog(pParent)
+{
+    setModal(true);
+    // The handheld's 8-point dialog font, so that the laid-out texts fit their controls.
+    QFont font = this->font();
+    font.setPixelSize(11);
+    setFont(font);
+}
+
+QRect CModalDialog::Dlu(int x, int y, int cx, int cy)
+{
+    return QRect(int(x * DLU_X), int(y * DLU_Y), int(cx * DLU_X), int(cy * DLU_Y));
+}
+
+void CModalDialog::SetModalRunner(ModalRunner runner) { Runner() = std::move(runner); }
+
+void CModalDialog::InitDialog()
+{
+    if (m_bInitialised)
+        return;
+    m_bInitialised = TRUE;
+    OnInitDialog();
+}
+
+int CModalDialog::DoModal()
+{
+    InitDialog();
+    if (Runner())
+        return Runner()(*this);
+    return exec() == IDOK ? IDOK : IDCANCEL;
+}
+
+void CModalDialog::EndDialog(int nResult) { QDialog::done(nResult); }
+
+LRESULT CModalDialog::WindowProc(UINT, WPARAM, LPARAM) { return 0; }
+
+void CModalDialog::keyPressEvent(QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_F1) {
+        OnHelp();
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}
+
+void CModalDialog::showEvent(QShowEvent* e)
+{
+    InitDialog();
+    QDialog::showEvent(e);
+}
+
+LRESULT SendMessageToParent(CWnd* pControl, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (!pControl)
+        return 0;
+    if (CWnd* pParent = pControl->GetParent())
+        return pParent->SendMessage(message, wParam, lParam);
+    // A control placed straight on a dialog has the dialog's widget as its parent.
+    QWidget* pWidget = pControl->GetSafeHwnd();
+    for (QWidget* p = pWidget ? pWidget->parentWidget() : nullptr; p; p = p->parentWidget()) {
+        if (auto* pDlg = qobject_cast<CModalDialog*>(p))
+            return pDlg->SendMessage(message, wParam, lParam);
+    }
+    return 0;
+}

@@ -89,6 +89,7 @@ private:
     // The tests look at and set up the state directly.
     friend class CTessarylFixture;
     friend class ShellTest;
+    friend class HostPreferences;
 
     COLORREF NormalColor() const;
     COLORREF SelectedColor() const;

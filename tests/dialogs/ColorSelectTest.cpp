@@ -37,8 +37,9 @@ TEST_F(ColorSelect, PicksFollowTheGridAndPointsOutsideItOrTinyAreasPickNothing)
     for (const auto& c : aCases) {
         COLORREF cr = 0;
         EXPECT_EQ(CColorAreaCtrl::ColorAtPoint(CPoint(c.x, c.y), c.cx, c.cy, cr) != FALSE, c.bPicks) << c.x << "," << c.y;
-        if (c.bPicks)
+        if (c.bPicks) {
             EXPECT_EQ(cr, c.cr) << c.x << "," << c.y;
+        }
     }
     // A window that small paints and takes taps without harm.
     CColorSelectDlg dlg;

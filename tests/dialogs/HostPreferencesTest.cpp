@@ -29,11 +29,15 @@ protected:
         boxes.Clear();
     }
     CScreenHostWnd& Host() { return pFrame->GetScreenHost(); }
+    CTessarylWnd& Tess() { return Host().m_wndTessaryl; }
+    CTessarylFinder& Finder() { return Tess().m_finder; }
+    CRect CellTextRect(int nCell) { return Tess().m_arcCellText[nCell]; }
+    CDictionary* TessDictionary() { return Tess().m_pDictionary; }
     // Cell 4 of the cube's top face, away from its letter.
     CPoint TopFacePoint()
     {
         PixelAt(Host().m_wndTessaryl, 0, 0); // lays the cube out
-        const CPoint* p = Host().m_wndTessaryl.m_aptCell[4];
+        const CPoint* p = Tess().m_aptCell[4];
         return CPoint((p[0].x + p[1].x + p[2].x + p[3].x) / 4, (p[0].y + p[1].y + p[2].y + p[3].y) / 4 + 8);
     }
 
@@ -55,7 +59,7 @@ TEST_F(HostPreferences, OKHandsTheChoicesToEveryGameAndTheMainScreen)
         // While the dialog is open the timed games hold still and the word search waits.
         for (CGameWnd* pGame : Host().GetGames())
             aHeld.push_back(pGame->SetDialogOpen(TRUE));
-        EXPECT_FALSE(Host().m_wndTessaryl.m_finder.IsWorkerRunning());
+        EXPECT_FALSE(Finder().IsWorkerRunning());
         pPrefs->m_cbDictionary->setCurrentIndex(pPrefs->m_cbDictionary->findText("English common"));
         pPrefs->m_cbBackground->setCurrentIndex(pPrefs->m_cbBackground->findText("Sand03.gif"));
         pPrefs->m_wndCubeSwatch.OnLButtonUp(0, CPoint(1, 1));
@@ -72,13 +76,13 @@ TEST_F(HostPreferences, OKHandsTheChoicesToEveryGameAndTheMainScreen)
     // Tessaryl: the new tile and letter colours, and the new dictionary.
     const CPoint pt = TopFacePoint();
     EXPECT_EQ(PixelAt(Host().m_wndTessaryl, pt.x, pt.y), ToRgb(RGB(0, 64, 128)));
-    const CRect& rcText = Host().m_wndTessaryl.m_arcCellText[4];
+    const CRect rcText = CellTextRect(4);
     int nInk = 0;
     for (int y = rcText.top; y < rcText.bottom; ++y)
         for (int x = rcText.left; x < rcText.right; ++x)
             nInk += PixelAt(Host().m_wndTessaryl, x, y) == 0xFF00FFu;
     EXPECT_GT(nInk, 5) << "letters in the new colour";
-    EXPECT_EQ(Host().m_wndTessaryl.m_pDictionary, &app.m_dictionary);
+    EXPECT_EQ(TessDictionary(), &app.m_dictionary);
     EXPECT_TRUE(app.m_dictionary.Contains("bridge"));
     // The main screen: new background and button colour.
     const CRect rcButton = CMainScreenWnd::GetButtonRect(1, 268);
@@ -89,9 +93,9 @@ TEST_F(HostPreferences, OKHandsTheChoicesToEveryGameAndTheMainScreen)
 
 TEST_F(HostPreferences, CancelChangesNothingButEmptiesTessarylsWordList)
 {
-    for (int i = 0; i < 20000 && Host().m_wndTessaryl.IsWorkerRunning(); ++i)
+    for (int i = 0; i < 20000 && Tess().IsWorkerAlive(); ++i)
         QThread::msleep(1);
-    ASSERT_GT(Host().m_wndTessaryl.m_finder.GetHintCount(), 0) << "the placed word at least";
+    ASSERT_GT(Finder().GetHintCount(), 0) << "the placed word at least";
     const CPoint pt = TopFacePoint();
     CModalDialog::SetModalRunner([](CModalDialog& d) {
         auto& prefs = dynamic_cast<CPreferencesDlg&>(d);
@@ -101,8 +105,8 @@ TEST_F(HostPreferences, CancelChangesNothingButEmptiesTessarylsWordList)
         return IDCANCEL;
     });
     pFrame->OnCommand(ID_TOOLS_PREFERENCES);
-    EXPECT_EQ(Host().m_wndTessaryl.m_finder.GetHintCount(), 0);
-    EXPECT_TRUE(Host().m_wndTessaryl.m_bGameRunning);
+    EXPECT_EQ(Finder().GetHintCount(), 0);
+    EXPECT_TRUE(Tess().IsGameRunning());
     EXPECT_EQ(PixelAt(Host().m_wndTessaryl, pt.x, pt.y), 0x0000C0u);
     for (CGameWnd* pGame : Host().GetGames()) {
         EXPECT_EQ(PixelAt(*pGame, BACK_X, BACK_Y), 0x0000FFu);

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "games/AppSettings.h"
+#include "games/GameDraw.h"
 #include "graphics/Picture.h"
 
 namespace {
@@ -39,13 +40,7 @@ void CCascadioWnd::PrepareText(CDC* pDC)
 
 void CCascadioWnd::CopyBitmap(CDC* pDC, CBitmap& bitmap, int x, int y, int cx, int cy, int xSrc)
 {
-    if (!bitmap.GetSafeHandle())
-        return;
-    if (!m_dcMem.GetSafeHdc())
-        m_dcMem.CreateCompatibleDC(pDC);
-    CBitmap* pOld = m_dcMem.SelectObject(&bitmap);
-    pDC->BitBlt(x, y, cx, cy, &m_dcMem, xSrc, 0, SRCCOPY);
-    m_dcMem.SelectObject(pOld);
+    CopyBitmapPiece(pDC, m_dcMem, bitmap, x, y, cx, cy, xSrc);
 }
 
 void CCascadioWnd::OnPaint()
@@ -172,12 +167,7 @@ void CCascadioWnd::DrawScore(CDC* pDC)
         DrawScore(&dc);
         return;
     }
-    // Six digits: a score of a million or more shows as 999999 rather than reading past the strip.
-    int nShown = std::clamp(m_nScore, 0, 999999);
-    for (int k = 5; k >= 0; --k) {
-        CopyBitmap(pDC, m_bmpDigits, 89 + 10 * k, 0, 10, 13, 10 * (nShown % 10));
-        nShown /= 10;
-    }
+    DrawScoreDigits(pDC, m_dcMem, m_bmpDigits, 89, m_nScore);
 }
 
 void CCascadioWnd::DrawCritters(CDC* pDC)

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "games/AppSettings.h"
+#include "games/GameDraw.h"
 #include "framework/Clock.h"
 #include "graphics/Picture.h"
 
@@ -71,13 +72,7 @@ void CSpanwrightWnd::OnPaint()
 
 void CSpanwrightWnd::CopyBitmap(CDC* pDC, CBitmap& bitmap, int x, int y, int cx, int cy, int xSrc, int ySrc)
 {
-    if (!bitmap.GetSafeHandle())
-        return;
-    if (!m_dcMem.GetSafeHdc())
-        m_dcMem.CreateCompatibleDC(pDC);
-    CBitmap* pOld = m_dcMem.SelectObject(&bitmap);
-    pDC->BitBlt(x, y, cx, cy, &m_dcMem, xSrc, ySrc, SRCCOPY);
-    m_dcMem.SelectObject(pOld);
+    CopyBitmapPiece(pDC, m_dcMem, bitmap, x, y, cx, cy, xSrc, ySrc);
 }
 
 void CSpanwrightWnd::DrawInOwnDC(void (CSpanwrightWnd::*pfnDraw)(CDC*))
@@ -105,12 +100,7 @@ void CSpanwrightWnd::DrawScore(CDC* pDC)
 {
     if (pDC == nullptr)
         return DrawInOwnDC(&CSpanwrightWnd::DrawScore);
-    // The strip has the digits 0 to 9: a score past six digits shows as 999999.
-    int nShown = std::clamp(m_nScore, 0, 999999);
-    for (int k = 5; k >= 0; --k) {
-        CopyBitmap(pDC, m_bmpDigits, 89 + 10 * k, 0, 10, 13, 10 * (nShown % 10));
-        nShown /= 10;
-    }
+    DrawScoreDigits(pDC, m_dcMem, m_bmpDigits, 89, m_nScore);
 }
 
 void CSpanwrightWnd::DrawScene(CDC* pDC)

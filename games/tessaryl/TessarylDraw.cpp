@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "games/AppSettings.h"
+#include "games/GameDraw.h"
 #include "graphics/Picture.h"
 
 void CTessarylWnd::SetCubeColor(COLORREF cr)
@@ -122,13 +123,7 @@ void CTessarylWnd::OnPaint()
 
 void CTessarylWnd::CopyBitmap(CDC* pDC, CBitmap& bitmap, int x, int y, int cx, int cy, int xSrc)
 {
-    if (!bitmap.GetSafeHandle())
-        return;
-    if (!m_dcMem.GetSafeHdc())
-        m_dcMem.CreateCompatibleDC(pDC);
-    CBitmap* pOld = m_dcMem.SelectObject(&bitmap);
-    pDC->BitBlt(x, y, cx, cy, &m_dcMem, xSrc, 0, SRCCOPY);
-    m_dcMem.SelectObject(pOld);
+    CopyBitmapPiece(pDC, m_dcMem, bitmap, x, y, cx, cy, xSrc);
 }
 
 void CTessarylWnd::DrawBackground(CDC* pDC)
@@ -188,12 +183,7 @@ void CTessarylWnd::DrawScore(CDC* pDC)
         DrawScore(&dc);
         return;
     }
-    // The strip has six digits; a larger score shows as 999999 rather than wrapping round.
-    int nShown = std::clamp(m_nScore, 0, 999999);
-    for (int k = 5; k >= 0; --k) {
-        CopyBitmap(pDC, m_bmpDigits, 10 * k, 0, 10, 13, 10 * (nShown % 10));
-        nShown /= 10;
-    }
+    DrawScoreDigits(pDC, m_dcMem, m_bmpDigits, 0, m_nScore);
 }
 
 int CTessarylWnd::HitCell(CPoint pt) const

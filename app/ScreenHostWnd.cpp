@@ -90,13 +90,17 @@ BOOL CScreenHostWnd::OnCommand(UINT nID)
     case ID_FILE_QUITGAME: OnQuitGame(); return TRUE;
     case ID_FILE_EXIT: OnExit(); return TRUE;
     case ID_GAME_MAINSCREEN: ShowScreen(&m_wndMainScreen); return TRUE;
-    case ID_GAME_TESSARYL: ShowScreen(&m_wndTessaryl); return TRUE;
-    case ID_GAME_SPANWRIGHT: ShowScreen(&m_wndSpanwright); return TRUE;
-    case ID_GAME_CASCADIO: ShowScreen(&m_wndCascadio); return TRUE;
     case ID_TOOLS_PREFERENCES: OnPreferences(); return TRUE;
     case ID_TOOLS_RESETHIGHSCORES: OnResetHighScores(); return TRUE;
-    default: return FALSE;
+    default: break;
     }
+    for (const GameEntry& game : GetGameTable()) {
+        if (game.nShowCommand == nID) {
+            ShowScreen(game.pWnd);
+            return TRUE;
+        }
+    }
+    return FALSE;
 }
 
 void CScreenHostWnd::HandDictionaryToGames()

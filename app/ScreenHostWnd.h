@@ -49,8 +49,24 @@ public:
     // Shows the screen unless it is shown already, hiding the other three.
     void ShowScreen(CWnd* pScreen);
 
-    // The three games in the host's order: Tessaryl, Spanwright, Cascadio.
-    std::array<CGameWnd*, 3> GetGames() { return {&m_wndTessaryl, &m_wndSpanwright, &m_wndCascadio}; }
+    // The games in the host's order, each with the Game menu command that shows it. A new game
+    // is a member below and a line here.
+    struct GameEntry {
+        CGameWnd* pWnd;
+        UINT nShowCommand;
+    };
+    std::array<GameEntry, 3> GetGameTable()
+    {
+        return {{{&m_wndTessaryl, ID_GAME_TESSARYL}, {&m_wndSpanwright, ID_GAME_SPANWRIGHT}, {&m_wndCascadio, ID_GAME_CASCADIO}}};
+    }
+    std::array<CGameWnd*, 3> GetGames()
+    {
+        const auto aTable = GetGameTable();
+        std::array<CGameWnd*, 3> apGames{};
+        for (size_t i = 0; i < aTable.size(); ++i)
+            apGames[i] = aTable[i].pWnd;
+        return apGames;
+    }
     // The visible game, or nullptr while the main screen is shown.
     CGameWnd* GetVisibleGame();
 

@@ -107,8 +107,13 @@ CPreferencesDlg::CPreferencesDlg(AppSettings* pApp, QWidget* pParent)
     for (const auto& l : aLabels) {
         auto* pLabel = new QLabel(QLatin1String(l.pszText), this);
         pLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        // Right-aligned: a text wider than its place grows to the left.
+        // A text wider than its place first takes a smaller font, so that it stays clear of the
+        // swatch before it; right-aligned, whatever still does not fit grows to the left.
         QRect rc = Place(l.x, l.y, l.cx, l.cy).adjusted(0, 0, 0, 4);
+        for (QFont font = pLabel->font(); pLabel->sizeHint().width() > rc.width() && font.pixelSize() > 9;) {
+            font.setPixelSize(font.pixelSize() - 1);
+            pLabel->setFont(font);
+        }
         rc.setLeft(std::max(0, std::min(rc.left(), rc.right() - pLabel->sizeHint().width())));
         pLabel->setGeometry(rc);
     }

@@ -29,7 +29,7 @@ protected:
         QDir(m_strFolder).removeRecursively();
         QDir().mkpath(m_strFolder);
     }
-    void TearDown() override { CSelectFileDlg::SetModalRunner({}); }
+    void TearDown() override { CModalDialog::SetModalRunner({}); }
 
     void MakeFile(const QString& strName, const QDateTime& dt = QDateTime::currentDateTime())
     {
@@ -44,8 +44,8 @@ protected:
     {
         dlg.m_strFolder = m_strFolder;
         dlg.m_strExtension = ".wcg";
-        CSelectFileDlg::SetModalRunner([&](CSelectFileDlg& d) {
-            fnAct(d);
+        CModalDialog::SetModalRunner([&](CModalDialog& d) {
+            fnAct(dynamic_cast<CSelectFileDlg&>(d));
             return d.result() == QDialog::Accepted ? IDOK : IDCANCEL;
         });
         return dlg.DoModal();

@@ -10,6 +10,7 @@
 #include "app/QuillotrixApp.h"
 #include "dictionary/DictionaryWriter.h"
 #include "framework/Help.h"
+#include "tests/support/FileBytes.h"
 #include "tests/support/ScriptedMessageBox.h"
 #include "tests/support/TestEnv.h"
 
@@ -39,19 +40,12 @@ protected:
     // A small dictionary where the program looks for it by default.
     static void WriteDictionary()
     {
-        QFile f(DictionaryPath());
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(BuildDictionaryImage({"able", "bridge", "cube", "drop", "tile", "word"}, 2));
+        WriteFileBytes(DictionaryPath(), BuildDictionaryImage({"able", "bridge", "cube", "drop", "tile", "word"}, 2));
     }
-    // Tessaryl's running flag, its cube and its bitmap sizes (submit, back, hint, digits).
+    // Tessaryl's running flag, score and found words.
     static BOOL& TessarylRunning(CTessarylWnd& wnd) { return wnd.m_bGameRunning; }
     static int& TessarylScore(CTessarylWnd& wnd) { return wnd.m_nScore; }
     static CListBox& TessarylUsedWords(CTessarylWnd& wnd) { return wnd.m_wndUsedWords; }
-    static CRect TessarylCube(const CTessarylWnd& wnd) { return wnd.m_rcCube; }
-    static std::vector<CSize> TessarylBitmapSizes(const CTessarylWnd& wnd)
-    {
-        return {wnd.m_bmpSubmit.GetSize(), wnd.m_bmpBack.GetSize(), wnd.m_bmpHint.GetSize(), wnd.m_bmpDigits.GetSize()};
-    }
     static void Spin()
     {
         for (int i = 0; i < 5; ++i)

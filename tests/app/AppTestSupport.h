@@ -1,4 +1,4 @@
-// Shared set-up of the shell tests: a clean settings store, recorded boxes and help command lines.
+// Shared set-up of the shell tests: no dictionary or personal list left behind, and Tessaryl's state.
 #pragma once
 #include <QApplication>
 #include <QFile>
@@ -9,27 +9,17 @@
 #include "app/MainFrame.h"
 #include "app/QuillotrixApp.h"
 #include "dictionary/DictionaryWriter.h"
-#include "framework/Help.h"
 #include "tests/support/FileBytes.h"
-#include "tests/support/ScriptedMessageBox.h"
+#include "tests/support/RecordingTest.h"
 #include "tests/support/TestEnv.h"
 
-class ShellTest : public ::testing::Test {
+class ShellTest : public RecordingTest {
 protected:
     void SetUp() override
     {
-        ClearSettings();
+        RecordingTest::SetUp();
         QFile::remove(DictionaryPath());
         QFile::remove(TestProgramFolder() + "data/personal.pdt");
-        SetHelpViewerStarter([this](const QString& s) { helpLines << s; });
-    }
-    void TearDown() override { SetHelpViewerStarter({}); }
-
-    static void ClearSettings()
-    {
-        QSettings s("Brasswinkle", "Quillotrix");
-        s.clear();
-        s.sync();
     }
     static QVariant StoredValue(const QString& name)
     {
@@ -51,7 +41,4 @@ protected:
         for (int i = 0; i < 5; ++i)
             QApplication::processEvents();
     }
-
-    CScriptedMessageBox boxes;
-    QStringList helpLines;
 };

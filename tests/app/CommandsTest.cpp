@@ -1,4 +1,4 @@
-// Menu commands through the frame: screens and help, New Game, Exit, the close box, Ctrl+Q and About.
+// Menu commands through the frame: screens and help, Exit, the close box, Ctrl+Q and About.
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -55,29 +55,6 @@ TEST_F(ShellTest, TheGameMenuAndTheMainScreenSwitchScreensAndHelpOpensTheVisible
     EXPECT_EQ(host.SendMessage(WM_SHOWGAME, 3, 0), 0);
     host.SendMessage(WM_SHOWGAME, 9, 0); // no such game: nothing changes
     EXPECT_EQ(visible(), "0001");
-}
-
-TEST_F(ShellTest, NewGameTestsTheDictionaryThenAsksForAGame)
-{
-    {
-        CQuillotrixApp app;
-        app.InitInstance(FALSE);
-        boxes.Clear();
-        app.GetMainWnd()->OnCommand(ID_FILE_NEWGAME);
-        EXPECT_EQ(boxes.LastText(), "Dictionary not loaded.  Please select a dictionary in the Tools/Preferences menu.");
-    }
-    WriteDictionary();
-    boxes.Clear();
-    CQuillotrixApp app;
-    app.InitInstance(FALSE);
-    app.GetMainWnd()->OnCommand(ID_FILE_NEWGAME);
-    ASSERT_EQ(boxes.boxes.size(), 1u) << "nothing reported at a start that loads the dictionary";
-    EXPECT_EQ(boxes.LastText(), "Please select a game from the Game menu first");
-    // With a game shown the game starts instead.
-    app.GetMainWnd()->OnCommand(ID_GAME_TESSARYL);
-    app.GetMainWnd()->OnCommand(ID_FILE_NEWGAME);
-    EXPECT_TRUE(TessarylRunning(app.GetMainWnd()->GetScreenHost().m_wndTessaryl));
-    EXPECT_EQ(boxes.boxes.size(), 1u);
 }
 
 TEST_F(ShellTest, ExitAndTheCloseBoxAskOnceWhileAnyGameRunsEvenInAHiddenWindow)

@@ -20,7 +20,7 @@ protected:
     {
         DialogTest::SetUp();
         WriteDataFiles();
-        WriteFile(DataFolder() + "Broken.dct", QByteArray(100, 'z'));
+        WriteFileBytes(DataFolder() + "Broken.dct", QByteArray(100, 'z'));
         app.InitInstance(FALSE);
         ASSERT_TRUE(app.m_dictionary.IsLoaded());
         pFrame = app.GetMainWnd();

@@ -38,8 +38,8 @@ protected:
 
 TEST_F(Preferences, ListsTheDataFolderAndSelectsTheCurrentChoices)
 {
-    WriteFile(DataFolder() + "My.Theme.thm", QByteArray(12, '\0'));
-    WriteFile(DataFolder() + "DARK.thm", QByteArray(12, '\0'));
+    WriteFileBytes(DataFolder() + "My.Theme.thm", QByteArray(12, '\0'));
+    WriteFileBytes(DataFolder() + "DARK.thm", QByteArray(12, '\0'));
     settings.m_crFontNormalColor = RGB(4, 5, 6);
     CPreferencesDlg dlg(&settings);
     dlg.InitDialog();
@@ -115,7 +115,6 @@ TEST_F(Preferences, ThePreviewShowsTheChoicesOrHidesAsStored)
     const int x1 = (rc.Width() - 60) / 3, y = (rc.Height() - 30) / 2;
     EXPECT_EQ(PixelAt(dlg.m_wndPreview, 1, 1), 0x0000FFu) << "the picture";
     EXPECT_EQ(PixelAt(dlg.m_wndPreview, x1 + 3, y + 3), 0xC80000u) << "the tile";
-    EXPECT_EQ(PixelAt(dlg.m_wndPreview, x1 + 29, y + 10), ToRgb(ShadeColor(RGB(200, 0, 0), -32))) << "its dark edge";
     Select(dlg.m_cbBackground, "Sand03.gif");
     EXPECT_EQ(PixelAt(dlg.m_wndPreview, 1, 1), 0xC8B400u);
     dlg.m_cbBackground->setCurrentIndex(0);

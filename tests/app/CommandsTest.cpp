@@ -36,6 +36,7 @@ TEST_F(ShellTest, TheGameMenuAndTheMainScreenSwitchScreensAndHelpOpensTheVisible
         return QString("%1%2%3%4").arg(host.m_wndMainScreen.IsWindowVisible()).arg(host.m_wndTessaryl.IsWindowVisible())
             .arg(host.m_wndSpanwright.IsWindowVisible()).arg(host.m_wndCascadio.IsWindowVisible());
     };
+    EXPECT_EQ(visible(), "1000") << "the main screen first";
     const struct {
         UINT nCommand; // 0: a tap on the first game button, through WM_SHOWGAME
         const char *pszVisible, *pszAnchor;

@@ -6,17 +6,12 @@
 #include <QPixmap>
 #include <QPushButton>
 
+#include "dialogs/ModalDialog.h"
 #include "framework/Help.h"
 #include "graphics/BitmapResource.h"
 
 namespace {
-// One dialog unit of the handheld's 8-point dialog font, in pixels.
-constexpr double DLU_X = 1.5;
-constexpr double DLU_Y = 1.625;
-QRect Dlu(int x, int y, int cx, int cy)
-{
-    return QRect(int(x * DLU_X), int(y * DLU_Y), int(cx * DLU_X), int(cy * DLU_Y));
-}
+QRect Dlu(int x, int y, int cx, int cy) { return CModalDialog::Dlu(x, y, cx, cy); }
 } // namespace
 
 CAboutDlg::CAboutDlg(QWidget* pParent) : QDialog(pParent)
@@ -31,10 +26,7 @@ CAboutDlg::CAboutDlg(QWidget* pParent) : QDialog(pParent)
     m_pTitle->setFont(m_font.GetQFont());
 
     m_pVersion = new QLabel(QStringLiteral("Version 1.2"), this);
-    QRect rcVersion = Dlu(7, 20, 37, 8);
-    rcVersion.setWidth(std::max(rcVersion.width(), m_pVersion->sizeHint().width()));
-    rcVersion.setHeight(std::max(rcVersion.height(), m_pVersion->sizeHint().height()));
-    m_pVersion->setGeometry(rcVersion);
+    PlaceLabel(m_pVersion, Dlu(7, 20, 37, 8));
 
     m_pPicture = new QLabel(this);
     m_pPicture->setObjectName(QStringLiteral("1019"));
@@ -68,11 +60,5 @@ void CAboutDlg::keyPressEvent(QKeyEvent* e)
 void CAboutDlg::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
-    if (QWidget* pParent = parentWidget()) {
-        // Whole windows, frames included, as the handheld centred them.
-        const QRect rcParent = pParent->window()->frameGeometry();
-        const QRect rcSelf = frameGeometry();
-        move(rcParent.left() + (rcParent.width() - rcSelf.width()) / 2,
-             rcParent.top() + (rcParent.height() - rcSelf.height()) / 2);
-    }
+    CentreOnParentWindow(this);
 }

@@ -56,14 +56,7 @@ CColorSelectDlg::CColorSelectDlg(QWidget* pParent) : CModalDialog(pParent)
         m_apSpin[i]->SetBuddy(m_apEdit[i]);
     }
 
-    m_pOK = new QPushButton(QStringLiteral("OK"), this);
-    m_pOK->setGeometry(Dlu(15, 129, 50, 14));
-    m_pOK->setDefault(true);
-    connect(m_pOK, &QPushButton::clicked, this, [this] { OnOK(); });
-    m_pCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    m_pCancel->setGeometry(Dlu(83, 129, 50, 14));
-    m_pCancel->setAutoDefault(false);
-    connect(m_pCancel, &QPushButton::clicked, this, [this] { OnCancel(); });
+    CreateOkCancel(m_pOK, Dlu(15, 129, 50, 14), m_pCancel, Dlu(83, 129, 50, 14));
 }
 
 BOOL CColorSelectDlg::OnInitDialog()

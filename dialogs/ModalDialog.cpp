@@ -2,6 +2,9 @@
 #include "dialogs/ModalDialog.h"
 
 #include <QKeyEvent>
+#include <algorithm>
+#include <QLabel>
+#include <QPushButton>
 #include <QWidget>
 
 #include "framework/Wnd.h"
@@ -30,6 +33,19 @@ CModalDialog::CModalDialog(QWidget* pParent) : QDialog(pParent)
 QRect CModalDialog::Dlu(int x, int y, int cx, int cy)
 {
     return QRect(int(x * DLU_X), int(y * DLU_Y), int(cx * DLU_X), int(cy * DLU_Y));
+}
+
+void CModalDialog::CreateOkCancel(QPushButton*& pOK, const QRect& rcOK, QPushButton*& pCancel, const QRect& rcCancel,
+                                  const QString& strOK)
+{
+    pOK = new QPushButton(strOK, this);
+    pOK->setGeometry(rcOK);
+    pOK->setDefault(true);
+    connect(pOK, &QPushButton::clicked, this, [this] { OnOK(); });
+    pCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    pCancel->setGeometry(rcCancel);
+    pCancel->setAutoDefault(false);
+    connect(pCancel, &QPushButton::clicked, this, [this] { OnCancel(); });
 }
 
 void CModalDialog::SetModalRunner(ModalRunner runner) { Runner() = std::move(runner); }
@@ -67,6 +83,24 @@ void CModalDialog::showEvent(QShowEvent* e)
 {
     InitDialog();
     QDialog::showEvent(e);
+}
+
+void PlaceLabel(QLabel* pLabel, const QRect& rc)
+{
+    QRect r = rc;
+    r.setWidth(std::max(r.width(), pLabel->sizeHint().width()));
+    r.setHeight(std::max(r.height(), pLabel->sizeHint().height()));
+    pLabel->setGeometry(r);
+}
+
+void CentreOnParentWindow(QWidget* pDialog)
+{
+    if (QWidget* pParent = pDialog->parentWidget()) {
+        const QRect rcParent = pParent->window()->frameGeometry();
+        const QRect rcSelf = pDialog->frameGeometry();
+        pDialog->move(rcParent.left() + (rcParent.width() - rcSelf.width()) / 2,
+                      rcParent.top() + (rcParent.height() - rcSelf.height()) / 2);
+    }
 }
 
 LRESULT SendMessageToParent(CWnd* pControl, UINT message, WPARAM wParam, LPARAM lParam)

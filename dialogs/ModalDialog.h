@@ -7,6 +7,8 @@
 #include "framework/Types.h"
 
 class CWnd;
+class QLabel;
+class QPushButton;
 
 class CModalDialog : public QDialog {
     Q_OBJECT
@@ -42,12 +44,21 @@ public:
     void reject() override { OnCancel(); }
 
 protected:
+    // The default button (OK) and Cancel, pressing through to OnOK and OnCancel.
+    void CreateOkCancel(QPushButton*& pOK, const QRect& rcOK, QPushButton*& pCancel, const QRect& rcCancel,
+                        const QString& strOK = QStringLiteral("OK"));
+
     void keyPressEvent(QKeyEvent* e) override;
     void showEvent(QShowEvent* e) override;
 
 private:
     BOOL m_bInitialised = FALSE;
 };
+
+// A label at rc, grown where its text needs more room, so that no font cuts it off.
+void PlaceLabel(QLabel* pLabel, const QRect& rc);
+// Moves a dialog to the middle of its parent's window, frames included, as the handheld centred them.
+void CentreOnParentWindow(QWidget* pDialog);
 
 // Sends one of the program's messages from a control to the window or dialog it sits on.
 LRESULT SendMessageToParent(CWnd* pControl, UINT message, WPARAM wParam, LPARAM lParam = 0);

@@ -182,14 +182,7 @@ CPreferencesDlg::CPreferencesDlg(AppSettings* pApp, QWidget* pParent)
         UpdatePreview();
     });
 
-    m_pOK = new QPushButton(QStringLiteral("OK"), this);
-    m_pOK->setGeometry(Place(18, 138, 50, 14));
-    m_pOK->setDefault(true);
-    connect(m_pOK, &QPushButton::clicked, this, [this] { OnOK(); });
-    m_pCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    m_pCancel->setGeometry(Place(79, 138, 50, 14));
-    m_pCancel->setAutoDefault(false);
-    connect(m_pCancel, &QPushButton::clicked, this, [this] { OnCancel(); });
+    CreateOkCancel(m_pOK, Place(18, 138, 50, 14), m_pCancel, Place(79, 138, 50, 14));
 }
 
 BOOL CPreferencesDlg::OnInitDialog()

@@ -11,34 +11,7 @@
 
 #include "framework/MessageBox.h"
 
-namespace {
-// One dialog unit of the handheld's 8-point dialog font, in pixels.
-constexpr double DLU_X = 1.5;
-constexpr double DLU_Y = 1.625;
-QRect Dlu(int x, int y, int cx, int cy)
-{
-    return QRect(int(x * DLU_X), int(y * DLU_Y), int(cx * DLU_X), int(cy * DLU_Y));
-}
-
-std::function<int(CSelectFileDlg&)>& ModalRunner()
-{
-    static std::function<int(CSelectFileDlg&)> s_fn;
-    return s_fn;
-}
-
-// A label at least as large as its text needs, so that no font cuts it off.
-void PlaceLabel(QLabel* pLabel, const QRect& rc)
-{
-    QRect r = rc;
-    r.setWidth(std::max(r.width(), pLabel->sizeHint().width()));
-    r.setHeight(std::max(r.height(), pLabel->sizeHint().height()));
-    pLabel->setGeometry(r);
-}
-} // namespace
-
-void CSelectFileDlg::SetModalRunner(std::function<int(CSelectFileDlg&)> fnRunner) { ModalRunner() = std::move(fnRunner); }
-
-CSelectFileDlg::CSelectFileDlg(BOOL bSave, QWidget* pParent) : QDialog(pParent), m_bSave(bSave)
+CSelectFileDlg::CSelectFileDlg(BOOL bSave, QWidget* pParent) : CModalDialog(pParent), m_bSave(bSave)
 {
     setWindowTitle(QStringLiteral("Select File"));
     // The dialog's own 8-point font, so that a date fits its half of the list.
@@ -69,31 +42,15 @@ CSelectFileDlg::CSelectFileDlg(BOOL bSave, QWidget* pParent) : QDialog(pParent),
     m_pList->setSelectionBehavior(QAbstractItemView::SelectRows); // full-row select
     m_pList->setFrameShape(QFrame::StyledPanel);
 
-    m_pSelect = new QPushButton(QStringLiteral("Select"), this);
+    CreateOkCancel(m_pSelect, Dlu(7, 113, 50, 14), m_pCancel, Dlu(79, 113, 50, 14), QStringLiteral("Select"));
     m_pSelect->setObjectName(QStringLiteral("1"));
-    m_pSelect->setGeometry(Dlu(7, 113, 50, 14));
-    m_pSelect->setDefault(true);
-
-    m_pCancel = new QPushButton(QStringLiteral("Cancel"), this);
     m_pCancel->setObjectName(QStringLiteral("2"));
-    m_pCancel->setGeometry(Dlu(79, 113, 50, 14));
-    m_pCancel->setAutoDefault(false);
 
-    connect(m_pSelect, &QPushButton::clicked, this, &CSelectFileDlg::OnOK);
-    connect(m_pCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_pList, &QTreeWidget::itemSelectionChanged, this, &CSelectFileDlg::OnSelectionChanged);
     connect(m_pList, &QTreeWidget::itemDoubleClicked, this, [this] { OnOK(); });
 }
 
-int CSelectFileDlg::DoModal()
-{
-    OnInitDialog();
-    if (ModalRunner())
-        return ModalRunner()(*this);
-    return exec() == QDialog::Accepted ? IDOK : IDCANCEL;
-}
-
-void CSelectFileDlg::OnInitDialog()
+BOOL CSelectFileDlg::OnInitDialog()
 {
     if (!m_strTitle.isEmpty())
         setWindowTitle(m_strTitle);
@@ -126,6 +83,7 @@ void CSelectFileDlg::OnInitDialog()
         pItem->setText(0, ListedName(fi.fileName()));
         pItem->setText(1, FormatFileTime(fi.lastModified().toLocalTime()));
     }
+    return TRUE;
 }
 
 QString CSelectFileDlg::ListedName(const QString& strFileName)
@@ -186,16 +144,11 @@ void CSelectFileDlg::OnOK()
         return;
     }
     m_strPath = m_strFolder + strName + m_strExtension;
-    accept();
+    EndDialog(IDOK);
 }
 
 void CSelectFileDlg::showEvent(QShowEvent* e)
 {
-    QDialog::showEvent(e);
-    if (QWidget* pParent = parentWidget()) {
-        const QRect rcParent = pParent->window()->frameGeometry();
-        const QRect rcSelf = frameGeometry();
-        move(rcParent.left() + (rcParent.width() - rcSelf.width()) / 2,
-             rcParent.top() + (rcParent.height() - rcSelf.height()) / 2);
-    }
+    CModalDialog::showEvent(e);
+    CentreOnParentWindow(this);
 }

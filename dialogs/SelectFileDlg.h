@@ -2,26 +2,23 @@
 // dates and returns a full path; in save mode a new name may be typed.
 #pragma once
 #include <QDateTime>
-#include <QDialog>
 #include <QString>
-#include <functional>
 
-#include "framework/Types.h"
+#include "dialogs/ModalDialog.h"
 
-class QLabel;
 class QLineEdit;
-class QPushButton;
 class QTreeWidget;
 
-class CSelectFileDlg : public QDialog {
+class CSelectFileDlg : public CModalDialog {
     Q_OBJECT
 public:
     CSelectFileDlg(BOOL bSave, QWidget* pParent = nullptr);
 
-    // Fills the list and shows the dialog modally: IDOK (m_strPath set) or IDCANCEL.
-    int DoModal();
+    // DoModal gives IDOK (m_strPath set) or IDCANCEL.
+    // Fills the list, in the mode and with the title set by the caller.
+    BOOL OnInitDialog() override;
     // Select: takes the typed (or picked) name; refuses one that would leave the folder.
-    void OnOK();
+    void OnOK() override;
 
     // Set by the caller before DoModal.
     QString m_strFolder;    // ends in '/'
@@ -43,14 +40,9 @@ public:
     // "3/7/03 9:05 P": month, day, two-digit year, hour on a 12-hour clock, minute, A or P.
     static QString FormatFileTime(const QDateTime& dtLocal);
 
-    // Tests run the dialog themselves: the function gets the filled dialog and returns IDOK or
-    // IDCANCEL in place of the modal loop. An empty function restores the real dialog.
-    static void SetModalRunner(std::function<int(CSelectFileDlg&)> fnRunner);
-
 protected:
     void showEvent(QShowEvent* e) override;
 
 private:
-    void OnInitDialog();
     void OnSelectionChanged();
 };

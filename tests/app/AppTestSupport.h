@@ -1,4 +1,4 @@
-// Shared set-up of the shell tests: a clean settings store, recorded boxes and help command lines.
+// Shared set-up of the shell tests: no dictionary or personal list left behind, and Tessaryl's state.
 #pragma once
 #include <QApplication>
 #include <QFile>
@@ -9,26 +9,17 @@
 #include "app/MainFrame.h"
 #include "app/QuillotrixApp.h"
 #include "dictionary/DictionaryWriter.h"
-#include "framework/Help.h"
-#include "tests/support/ScriptedMessageBox.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/RecordingTest.h"
 #include "tests/support/TestEnv.h"
 
-class ShellTest : public ::testing::Test {
+class ShellTest : public RecordingTest {
 protected:
     void SetUp() override
     {
-        ClearSettings();
+        RecordingTest::SetUp();
         QFile::remove(DictionaryPath());
         QFile::remove(TestProgramFolder() + "data/personal.pdt");
-        SetHelpViewerStarter([this](const QString& s) { helpLines << s; });
-    }
-    void TearDown() override { SetHelpViewerStarter({}); }
-
-    static void ClearSettings()
-    {
-        QSettings s("Brasswinkle", "Quillotrix");
-        s.clear();
-        s.sync();
     }
     static QVariant StoredValue(const QString& name)
     {
@@ -39,25 +30,15 @@ protected:
     // A small dictionary where the program looks for it by default.
     static void WriteDictionary()
     {
-        QFile f(DictionaryPath());
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(BuildDictionaryImage({"able", "bridge", "cube", "drop", "tile", "word"}, 2));
+        WriteFileBytes(DictionaryPath(), BuildDictionaryImage({"able", "bridge", "cube", "drop", "tile", "word"}, 2));
     }
-    // Tessaryl's running flag, its cube and its bitmap sizes (submit, back, hint, digits).
+    // Tessaryl's running flag, score and found words.
     static BOOL& TessarylRunning(CTessarylWnd& wnd) { return wnd.m_bGameRunning; }
     static int& TessarylScore(CTessarylWnd& wnd) { return wnd.m_nScore; }
     static CListBox& TessarylUsedWords(CTessarylWnd& wnd) { return wnd.m_wndUsedWords; }
-    static CRect TessarylCube(const CTessarylWnd& wnd) { return wnd.m_rcCube; }
-    static std::vector<CSize> TessarylBitmapSizes(const CTessarylWnd& wnd)
-    {
-        return {wnd.m_bmpSubmit.GetSize(), wnd.m_bmpBack.GetSize(), wnd.m_bmpHint.GetSize(), wnd.m_bmpDigits.GetSize()};
-    }
     static void Spin()
     {
         for (int i = 0; i < 5; ++i)
             QApplication::processEvents();
     }
-
-    CScriptedMessageBox boxes;
-    QStringList helpLines;
 };

@@ -8,6 +8,7 @@
 #include "tests/dialogs/DialogTestSupport.h"
 
 namespace {
+constexpr COLORREF NO_PICK = 0xFFFFFFFF;
 QStringList EditTexts(const CColorSelectDlg& dlg)
 {
     return {dlg.m_apEdit[0]->text(), dlg.m_apEdit[1]->text(), dlg.m_apEdit[2]->text()};
@@ -20,26 +21,23 @@ TEST_F(ColorSelect, PicksFollowTheGridAndPointsOutsideItOrTinyAreasPickNothing)
 {
     const struct {
         int x, y, cx, cy;
-        bool bPicks;
         COLORREF cr;
     } aCases[] = {
-        {230, 83, 231, 84, true, RGB(255, 255, 255)}, // last column of the grey row
-        {224, 6, 231, 84, true, RGB(255, 128, 0)},    // last column: L 255, c 128
-        {70, 54, 231, 84, true, RGB(40, 0, 80)},      // column 10 of the violet row
-        {1, 60, 231, 84, true, RGB(0, 0, 0)},         // the first column is black in every row
-        {231, 10, 231, 84, false, 0},                 // past the columns, as a drag reports
-        {10, 84, 231, 84, false, 0},                  // below the rows
-        {-1, 10, 231, 84, false, 0},                  // a plain division would give column 0
-        {232, 10, 235, 84, false, 0},                 // spare pixels right of whole columns
-        {5, 5, 32, 84, false, 0},                     // under one pixel per column
-        {5, 5, 231, 13, false, 0},                    // under one pixel per row
+        {230, 83, 231, 84, RGB(255, 255, 255)}, // last column of the grey row
+        {224, 6, 231, 84, RGB(255, 128, 0)},    // last column: L 255, c 128
+        {70, 54, 231, 84, RGB(40, 0, 80)},      // column 10 of the violet row
+        {1, 60, 231, 84, RGB(0, 0, 0)},         // the first column is black in every row
+        {231, 10, 231, 84, NO_PICK},            // past the columns, as a drag reports
+        {10, 84, 231, 84, NO_PICK},             // below the rows
+        {-1, 10, 231, 84, NO_PICK},             // a plain division would give column 0
+        {232, 10, 235, 84, NO_PICK},            // spare pixels right of whole columns
+        {5, 5, 32, 84, NO_PICK},                // under one pixel per column
+        {5, 5, 231, 13, NO_PICK},               // under one pixel per row
     };
     for (const auto& c : aCases) {
-        COLORREF cr = 0;
-        EXPECT_EQ(CColorAreaCtrl::ColorAtPoint(CPoint(c.x, c.y), c.cx, c.cy, cr) != FALSE, c.bPicks) << c.x << "," << c.y;
-        if (c.bPicks) {
-            EXPECT_EQ(cr, c.cr) << c.x << "," << c.y;
-        }
+        COLORREF cr = NO_PICK;
+        EXPECT_EQ(CColorAreaCtrl::ColorAtPoint(CPoint(c.x, c.y), c.cx, c.cy, cr) != FALSE, c.cr != NO_PICK) << c.x << "," << c.y;
+        EXPECT_EQ(cr, c.cr) << c.x << "," << c.y;
     }
     // A window that small paints and takes taps without harm.
     CColorSelectDlg dlg;
@@ -59,9 +57,7 @@ TEST_F(ColorSelect, StartsFromTheOwnersColourAndTypedValuesAreTakenModulo256)
     EXPECT_EQ(dlg.m_wndCurrent.m_clrColor, RGB(10, 200, 37));
     CRect rc;
     dlg.m_wndArea.GetClientRect(&rc);
-    EXPECT_EQ(rc.Width(), 231);
-    EXPECT_EQ(rc.Height() % 14, 0);
-
+    EXPECT_EQ(rc.Height() % 14, 0) << "whole rows only";
     const struct {
         const char *pszRed, *pszGreen, *pszBlue;
         COLORREF cr;
@@ -113,11 +109,6 @@ TEST_F(ColorSelect, HelpOpensTheOwnersTopicOrNothingAndTheSwatchBevelIsClamped)
     dlg.m_strHelp = "file:quillotrix.htm#Preferences";
     QApplication::sendEvent(&dlg, &f1);
     EXPECT_EQ(helpLines, QStringList{"file:quillotrix.htm#Preferences"});
-    // Either spelling opens the help file of the program folder.
-    QFile::copy(QX_SOURCE_DIR "/resources/help/Quillotrix.htm", TestProgramFolder() + "Quillotrix.htm");
-    for (const char* psz : {"file:quillotrix.htm#Preferences", "file:Quillotrix.htm#Preferences"})
-        EXPECT_EQ(HelpUrlFromCommandLine(psz).toLocalFile(), TestProgramFolder() + "Quillotrix.htm") << psz;
-
     dlg.m_wndCurrent.SetColor(RGB(255, 255, 255));
     CRect rc;
     dlg.m_wndCurrent.GetClientRect(&rc);

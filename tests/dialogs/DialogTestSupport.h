@@ -1,18 +1,16 @@
-// Shared set-up of the dialog tests: a clean settings store and data folder, recorded message
-// boxes, help command lines and modal runs, and small dictionaries and pictures to list.
+// Shared set-up of the dialog tests: a clean data folder and storage card, no modal runner left
+// behind, and small dictionaries and pictures to list.
 #pragma once
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QImage>
-#include <QSettings>
 #include <gtest/gtest.h>
 
 #include "dialogs/ModalDialog.h"
 #include "dictionary/DictionaryWriter.h"
-#include "framework/Help.h"
 #include "framework/Wnd.h"
-#include "tests/support/ScriptedMessageBox.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/RecordingTest.h"
 #include "tests/support/TestEnv.h"
 
 // A window's pixel at a logical point, after a repaint.
@@ -25,41 +23,27 @@ inline QRgb PixelAt(CWnd& wnd, int x, int y)
 }
 inline QRgb ToRgb(COLORREF cr) { return qRgb(GetRValue(cr), GetGValue(cr), GetBValue(cr)) & 0xFFFFFF; }
 
-class DialogTest : public ::testing::Test {
+class DialogTest : public RecordingTest {
 protected:
     void SetUp() override
     {
-        QSettings s("Brasswinkle", "Quillotrix");
-        s.clear();
-        s.sync();
+        RecordingTest::SetUp();
         QDir data(DataFolder());
         for (const QString& f : data.entryList(QDir::Files))
             data.remove(f);
         QDir(TestStorageCard()).removeRecursively();
         QDir().mkpath(TestStorageCard());
-        SetHelpViewerStarter([this](const QString& s) { helpLines << s; });
     }
     void TearDown() override
     {
-        SetHelpViewerStarter({});
         CModalDialog::SetModalRunner({});
+        RecordingTest::TearDown();
     }
 
     static QString DataFolder() { return TestProgramFolder() + "data/"; }
-    static void WriteFile(const QString& strPath, const QByteArray& data)
-    {
-        QFile f(strPath);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        ASSERT_EQ(f.write(data), data.size());
-    }
-    static QByteArray ReadFile(const QString& strPath)
-    {
-        QFile f(strPath);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-    }
     static void WriteDictionary(const QString& strPath, std::vector<std::string> aWords)
     {
-        WriteFile(strPath, BuildDictionaryImage(aWords, 2));
+        WriteFileBytes(strPath, BuildDictionaryImage(aWords, 2));
     }
     // Two dictionaries, two pictures (PNG inside: the decoder looks at the bytes) and a stray file.
     static void WriteDataFiles()
@@ -68,7 +52,7 @@ protected:
         WriteDictionary(DataFolder() + "english common.dct", {"bridge", "drop"});
         WritePicture(DataFolder() + "BLUE01.JPG", qRgb(0, 0, 255));
         WritePicture(DataFolder() + "Sand03.gif", qRgb(200, 180, 0));
-        WriteFile(DataFolder() + "notes.txt", "not listed");
+        WriteFileBytes(DataFolder() + "notes.txt", "not listed");
     }
     // A plain picture of one colour.
     static void WritePicture(const QString& strPath, QRgb rgb)
@@ -77,7 +61,4 @@ protected:
         img.fill(rgb);
         ASSERT_TRUE(img.save(strPath, "PNG"));
     }
-
-    CScriptedMessageBox boxes;
-    QStringList helpLines;
 };

@@ -53,12 +53,12 @@ TEST_F(Themes, SavedThemesHoldTheirFormatAndLoadBackIntoTheDialog)
 {
     SetColors(RGB(128, 128, 192), RGB(255, 255, 255), RGB(255, 255, 0));
     Save("Evening");
-    EXPECT_EQ(ReadFile(DataFolder() + "Evening.thm"),
+    EXPECT_EQ(ReadFileBytes(DataFolder() + "Evening.thm"),
               Bytes({0x80, 0x80, 0xC0, 0, 0xFF, 0xFF, 0xFF, 0, 0xFF, 0xFF, 0, 0}) + "Blue01.jpg");
     dlg.m_cbBackground->setCurrentIndex(0);
     SetColors(1, 2, 3);
     Save("Plain");
-    EXPECT_EQ(ReadFile(DataFolder() + "Plain.thm").mid(12), " [None]");
+    EXPECT_EQ(ReadFileBytes(DataFolder() + "Plain.thm").mid(12), " [None]");
     EXPECT_EQ(QDir(DataFolder()).entryList({"*.thm*"}), (QStringList{"Evening.thm", "Plain.thm"})) << "nothing left beside";
 
     Pick("Evening");
@@ -91,10 +91,10 @@ TEST_F(Themes, SavingOverAThemeAsksFirstAndListsItOnce)
     Save("mine");
     EXPECT_EQ(boxes.LastText(), "That theme already exists.  Overwrite it?");
     EXPECT_EQ(boxes.boxes.back().strCaption, "Confirmation");
-    EXPECT_EQ(ReadFile(DataFolder() + "Mine.thm").at(0), 1) << "declined: unchanged";
+    EXPECT_EQ(ReadFileBytes(DataFolder() + "Mine.thm").at(0), 1) << "declined: unchanged";
     boxes.Answer(IDYES);
     Save("mine");
-    EXPECT_EQ(ReadFile(DataFolder() + "Mine.thm").at(0), 2);
+    EXPECT_EQ(ReadFileBytes(DataFolder() + "Mine.thm").at(0), 2);
     EXPECT_EQ(dlg.m_cbTheme->count(), 2) << "the blank entry and Mine, once";
     Save("");
     EXPECT_EQ(boxes.LastText(), "Please enter a theme name in the theme list first");
@@ -113,7 +113,7 @@ TEST_F(Themes, NamesThatWouldLeaveTheFolderAreRefused)
     EXPECT_FALSE(QFileInfo::exists(DataFolder() + "sub/inner.thm"));
     EXPECT_EQ(dlg.m_cbTheme->count(), 1);
     // Erase acts on listed themes only: a typed path selects none.
-    WriteFile(TestProgramFolder() + "keep.thm", QByteArray(12, '\0'));
+    WriteFileBytes(TestProgramFolder() + "keep.thm", QByteArray(12, '\0'));
     dlg.m_cbTheme->lineEdit()->setText("../keep");
     dlg.OnEraseTheme();
     EXPECT_EQ(boxes.LastText(), "Please select a theme to delete first");
@@ -140,9 +140,9 @@ TEST_F(Themes, ErasingDeletesTheSelectedThemeOnly)
 
 TEST_F(Themes, DamagedThemesAreRefusedAndReadingIsBounded)
 {
-    WriteFile(DataFolder() + "Short.thm", Bytes({1, 2, 3, 0, 4, 5, 6, 0, 7, 8, 9}));
-    WriteFile(DataFolder() + "Huge.thm", QByteArray(CTheme::MAX_FILE_BYTES + 1, 'x'));
-    WriteFile(DataFolder() + "Two.dots.thm", QByteArray(12, '\0')); // listed as "Two": no such file
+    WriteFileBytes(DataFolder() + "Short.thm", Bytes({1, 2, 3, 0, 4, 5, 6, 0, 7, 8, 9}));
+    WriteFileBytes(DataFolder() + "Huge.thm", QByteArray(CTheme::MAX_FILE_BYTES + 1, 'x'));
+    WriteFileBytes(DataFolder() + "Two.dots.thm", QByteArray(12, '\0')); // listed as "Two": no such file
     dlg.FillLists();
     for (const char* psz : {"Short", "Huge", "Two"}) {
         boxes.Clear();
@@ -184,10 +184,10 @@ TEST_F(Themes, ASaveThatCannotBeWrittenFailsAndLeavesWhatWasThere)
     // A folder in the theme's place cannot be replaced and stays as it was.
     const QString cardData = TestStorageCard() + "My Documents/Quillotrix/data/";
     QDir().mkpath(cardData + "Blocked.thm");
-    WriteFile(cardData + "Blocked.thm/inside", "x");
+    WriteFileBytes(cardData + "Blocked.thm/inside", "x");
     boxes.Clear();
     boxes.nDefaultAnswer = IDYES;
     Save("Blocked");
     EXPECT_EQ(boxes.LastText(), "Error saving file");
-    EXPECT_EQ(ReadFile(cardData + "Blocked.thm/inside"), "x");
+    EXPECT_EQ(ReadFileBytes(cardData + "Blocked.thm/inside"), "x");
 }

@@ -25,7 +25,7 @@ protected:
 TEST_F(SpanwrightDraw, SceneBackgroundAndButtons)
 {
     Repaint();
-    const QImage img = Surface();
+    const QImage img = LogicalSurface(m_wnd);
     EXPECT_EQ(img.pixel(120, 110), Rgb(GetSysColor(COLOR_BTNFACE))); // no picture: the button face
     EXPECT_EQ(img.pixel(120, 60), BLUE);
     for (const CPoint pt : {CPoint(3, 20), CPoint(3, 99), CPoint(233, 99), CPoint(233, 20), CPoint(120, 20)})
@@ -54,7 +54,7 @@ TEST_F(SpanwrightDraw, BridgeWalkerAndGameOver)
     m_wnd.m_nWalkerX = 40;
     m_wnd.m_nWalkerFrame = 3;
     Repaint();
-    QImage img = Surface();
+    QImage img = LogicalSurface(m_wnd);
     // Ten segments: 60 pixels from x 27; beyond them the chasm.
     EXPECT_LT(Count(img, CRect(27, 78, 87, 85), BLUE), 60 * 7 * 3 / 4);
     EXPECT_EQ(Count(img, CRect(90, 78, 200, 85), BLUE), 110 * 7);
@@ -69,7 +69,7 @@ TEST_F(SpanwrightDraw, BridgeWalkerAndGameOver)
     m_wnd.m_bGameOver = TRUE;
     m_wnd.m_bRunning = FALSE;
     Repaint();
-    img = Surface();
+    img = LogicalSurface(m_wnd);
     EXPECT_EQ(Count(img, CRect(40, 52, 80, 78), BLUE), 40 * 26);
     EXPECT_GT(Count(img, CRect(4, 29, 232, 50), qRgb(255, 255, 255)), 100);
     EXPECT_GT(Count(img, CRect(4, 29, 232, 50), qRgb(0, 0, 0)), 20);
@@ -81,7 +81,7 @@ TEST_F(SpanwrightDraw, LettersInTheirRows)
     StartWith("CATSDOG");
     TapTile(6);
     TapTile(2);
-    const QImage img = Surface();
+    const QImage img = LogicalSurface(m_wnd);
     const QRgb text = qRgb(255, 255, 0);
     // G and T went up to word places 0 and 1; their letter-row places are blank tiles.
     for (int i = 0; i < SPAN_TILES; ++i) {
@@ -110,7 +110,7 @@ TEST_F(SpanwrightDraw, ScoreDigits)
     for (const auto& [nScore, pszDigits] : {std::pair{525, "000525"}, std::pair{1234567, "999999"}}) {
         m_wnd.m_nScore = nScore;
         m_wnd.DrawScore();
-        const QImage img = Surface();
+        const QImage img = LogicalSurface(m_wnd);
         for (int k = 0; k < 6; ++k)
             EXPECT_TRUE(shows(img, 89 + 10 * k, pszDigits[k] - '0')) << nScore << " digit " << k;
     }

@@ -37,20 +37,25 @@ bool SpellsAWord(const CDictionary& dict, const QString* astrLetters)
 }
 } // namespace
 
-TEST_F(SpanwrightBoard, WithoutDictionaryOnlyEasyLetters)
+TEST_F(SpanwrightBoard, WithoutUsableWordsOnlyEasyLetters)
 {
-    std::set<QString> seen;
-    for (unsigned nSeed = 1; nSeed <= 400; ++nSeed) {
-        std::srand(nSeed);
-        m_wnd.DealLetters();
-        for (const QString& str : m_wnd.m_strLetters) {
-            ASSERT_EQ(str.size(), 1);
-            ASSERT_FALSE(QStringLiteral("QJXZKWVF").contains(str)) << str.toStdString();
-            seen.insert(str);
+    // No dictionary, one whose every word has a hard letter, an empty one: the deal still ends, with
+    // easy letters only, and all eighteen of them come up.
+    for (CDictionary* pDictionary : {static_cast<CDictionary*>(nullptr), Keep(MakeDictionary({"jukebox", "quartz", "wax", "ox"}, 1)),
+                                     Keep(MakeDictionary({}, 1))}) {
+        m_wnd.SetDictionary(pDictionary);
+        std::set<QString> seen;
+        for (unsigned nSeed = 1; nSeed <= 400; ++nSeed) {
+            std::srand(nSeed);
+            m_wnd.DealLetters();
+            for (const QString& str : m_wnd.m_strLetters) {
+                ASSERT_EQ(str.size(), 1);
+                ASSERT_FALSE(QStringLiteral("QJXZKWVF").contains(str)) << str.toStdString();
+                seen.insert(str);
+            }
         }
+        EXPECT_EQ(seen.size(), 18u);
     }
-    // All eighteen others do come up.
-    EXPECT_EQ(seen.size(), 18u);
 }
 
 TEST_F(SpanwrightBoard, WithDictionaryLettersOfDealableWords)
@@ -78,20 +83,6 @@ TEST_F(SpanwrightBoard, WithDictionaryLettersOfDealableWords)
             ASSERT_EQ(strDealt.size(), 7u) << c.pszCase;
             EXPECT_TRUE(std::includes(strWord.begin(), strWord.end(), strDealt.begin(), strDealt.end()))
                 << c.pszCase << ": " << strDealt;
-        }
-    }
-}
-
-TEST_F(SpanwrightBoard, DealEndsOnDictionariesWithoutUsableWords)
-{
-    // Every word with a hard letter, or no words at all: the deal still ends, with seven easy letters.
-    for (auto aWords : {std::vector<std::string>{"jukebox", "quartz", "wax", "ox"}, std::vector<std::string>{}}) {
-        m_wnd.SetDictionary(Keep(MakeDictionary(aWords, 1)));
-        std::srand(7);
-        m_wnd.DealLetters();
-        for (const QString& str : m_wnd.m_strLetters) {
-            ASSERT_EQ(str.size(), 1);
-            EXPECT_FALSE(QStringLiteral("QJXZKWVF").contains(str));
         }
     }
 }
@@ -126,15 +117,11 @@ TEST_F(SpanwrightBoard, NewGameStartsStillAndStopsTheWalk)
     m_wnd.m_nStepDelay = 2000;
     m_wnd.m_nPauseCount = 3;
     m_wnd.NewGame();
-    EXPECT_TRUE(m_wnd.m_bRunning);
-    EXPECT_FALSE(m_wnd.m_bGameOver || m_wnd.m_bTimerStarted);
-    EXPECT_EQ(m_wnd.m_nTimerId, 0u);
-    EXPECT_EQ(m_wnd.m_nStepDelay, 5000);
-    EXPECT_EQ(m_wnd.m_nPauseCount, 0);
+    EXPECT_TRUE(m_wnd.m_bRunning && !m_wnd.m_bGameOver && !m_wnd.m_bTimerStarted && m_wnd.m_nTimerId == 0u);
+    EXPECT_EQ(std::pair(m_wnd.m_nStepDelay, m_wnd.m_nPauseCount), std::pair(5000, 0));
     EXPECT_EQ(m_wnd.m_nScore + m_wnd.m_nBridgeLen + m_wnd.m_nWalkerX + m_wnd.m_nWalkerFrame + m_wnd.m_nSelected, 0);
     EXPECT_EQ(m_wnd.m_listWords.GetCount(), 0);
-    for (int i = 0; i < SPAN_TILES; ++i)
-        EXPECT_EQ(m_wnd.m_anOrder[i], -1);
+    EXPECT_EQ(std::count(std::begin(m_wnd.m_anOrder), std::end(m_wnd.m_anOrder), -1), SPAN_TILES);
     // A stray tick before the first word moves nothing.
     Tick();
     EXPECT_EQ(m_wnd.m_nWalkerFrame, 0);

@@ -1,7 +1,6 @@
 // Spanwright dealing: letters from dictionary words, the deal without a dictionary, a new game.
 #include <QDir>
 #include <cstdlib>
-#include <functional>
 #include <set>
 
 #include "tests/spanwright/SpanwrightTestSupport.h"
@@ -9,31 +8,16 @@
 class SpanwrightBoard : public CSpanwrightFixture {};
 
 namespace {
-// Some word of three or more letters can be spelled from the tiles.
-bool SpellsAWord(const CDictionary& dict, const QString* astrLetters)
+// Some word of three or more letters can be spelled from the tiles not yet used (a bit each).
+bool SpellsAWord(const CDictionary& dict, const QString* astrLetters, const QString& strSoFar = QString(), int nUsed = 0)
 {
-    bool abUsed[SPAN_TILES] = {};
-    std::function<bool(const QString&)> extend = [&](const QString& strSoFar) {
-        if (strSoFar.size() >= 3) {
-            BOOL bWord = FALSE;
-            const BOOL bPrefix = dict.LookupPrefix(strSoFar, bWord);
-            if (bWord)
-                return true;
-            if (!bPrefix)
-                return false;
-        }
-        for (int i = 0; i < SPAN_TILES; ++i) {
-            if (abUsed[i])
-                continue;
-            abUsed[i] = true;
-            const bool bFound = extend(strSoFar + astrLetters[i]);
-            abUsed[i] = false;
-            if (bFound)
-                return true;
-        }
-        return false;
-    };
-    return extend(QString());
+    BOOL bWord = FALSE;
+    if (strSoFar.size() >= 3 && (!dict.LookupPrefix(strSoFar, bWord) || bWord))
+        return bWord;
+    for (int i = 0; i < SPAN_TILES; ++i)
+        if (!(nUsed & 1 << i) && SpellsAWord(dict, astrLetters, strSoFar + astrLetters[i], nUsed | 1 << i))
+            return true;
+    return false;
 }
 } // namespace
 
@@ -60,10 +44,7 @@ TEST_F(SpanwrightBoard, WithoutUsableWordsOnlyEasyLetters)
 
 TEST_F(SpanwrightBoard, WithDictionaryLettersOfDealableWords)
 {
-    const struct {
-        std::vector<std::string> aWords;
-        const char* pszCase;
-    } aCases[] = {
+    const std::pair<std::vector<std::string>, const char*> aCases[] = {
         // Only one usable seven-letter word: every deal is it, shuffled. The words with q, j, x,
         // z, k, w or f never feed the deal; v may.
         {{"painter", "jukebox", "quizzes", "wafting"}, "seven"},
@@ -71,18 +52,18 @@ TEST_F(SpanwrightBoard, WithDictionaryLettersOfDealableWords)
         // Eight letters: seven of its letters, the eighth dropped.
         {{"absolute", "frizzled"}, "eight"},
     };
-    for (const auto& c : aCases) {
-        m_wnd.SetDictionary(Keep(MakeDictionary(c.aWords)));
-        std::string strWord = c.aWords[0];
+    for (const auto& [aWords, pszCase] : aCases) {
+        m_wnd.SetDictionary(Keep(MakeDictionary(aWords)));
+        std::string strWord = aWords[0];
         std::transform(strWord.begin(), strWord.end(), strWord.begin(), ::toupper);
         std::sort(strWord.begin(), strWord.end());
         for (unsigned nSeed = 1; nSeed <= 50; ++nSeed) {
             std::srand(nSeed);
             m_wnd.DealLetters();
             const std::string strDealt = SortedLetters(m_wnd.m_strLetters);
-            ASSERT_EQ(strDealt.size(), 7u) << c.pszCase;
+            ASSERT_EQ(strDealt.size(), 7u) << pszCase;
             EXPECT_TRUE(std::includes(strWord.begin(), strWord.end(), strDealt.begin(), strDealt.end()))
-                << c.pszCase << ": " << strDealt;
+                << pszCase << ": " << strDealt;
         }
     }
 }

@@ -1,6 +1,7 @@
 // Spanwright play: tiles and buttons, submission messages, scores and the bridge, the walk, levels,
 // the fall, pausing and quitting.
 #include "tests/spanwright/SpanwrightTestSupport.h"
+#include "tests/support/GameChecks.h"
 
 class SpanwrightPlay : public CSpanwrightFixture {
 protected:
@@ -43,18 +44,19 @@ TEST_F(SpanwrightPlay, TilesGoUpAndComeBack)
     EXPECT_EQ(m_wnd.m_nSelected, 0);
 }
 
-TEST_F(SpanwrightPlay, ScoresBridgeAndUsedWords)
+TEST_F(SpanwrightPlay, ScoresBridgeUsedWordsAndHighScore)
 {
-    const struct {
-        const char* pszWord;
-        int nScore, nBridge;
-    } aSteps[] = {
-        {"CAT", 225, 3}, {"CATS", 525, 7}, {"COAST", 1025, 12}, {"TOGAS", 1525, 17}, {"DOGS", 1825, 21},
+    // The high score moves only when a score goes past it.
+    m_settings.m_nBridgeHiScore = 600;
+    const std::tuple<const char*, int, int, int> aSteps[] = {
+        {"CAT", 225, 3, 600}, {"CATS", 525, 7, 600}, {"COAST", 1025, 12, 1025}, {"TOGAS", 1525, 17, 1600}, {"DOGS", 1825, 21, 1825},
     };
-    for (const auto& step : aSteps) {
-        Submit(step.pszWord);
-        EXPECT_EQ(std::tuple(m_wnd.m_nScore, m_wnd.m_nBridgeLen, m_wnd.m_nSelected), std::tuple(step.nScore, step.nBridge, 0))
-            << step.pszWord;
+    for (const auto& [pszWord, nScore, nBridge, nHigh] : aSteps) {
+        if (nHigh == 1600)
+            m_settings.m_nBridgeHiScore = 1600;
+        Submit(pszWord);
+        EXPECT_EQ(std::tuple(m_wnd.m_nScore, m_wnd.m_nBridgeLen, m_settings.m_nBridgeHiScore, m_wnd.m_nSelected),
+                  std::tuple(nScore, nBridge, nHigh, 0)) << pszWord;
     }
     EXPECT_TRUE(m_boxes.boxes.empty());
     EXPECT_EQ(UsedWords(), (QStringList{"Dogs", "Togas", "Coast", "Cats", "Cat"}));
@@ -72,27 +74,22 @@ TEST_F(SpanwrightPlay, RejectedWordsChangeNothing)
 {
     Submit("CAT");
     m_boxes.Clear();
-    const struct {
-        const char* pszWord;
-        BOOL bVerify;
-        int nAnswer;
-        const char *pszText, *pszCaption;
-    } aCases[] = {
+    const std::tuple<const char*, BOOL, int, const char*, const char*> aCases[] = {
         {"", FALSE, 0, "Words must be at least 3 letters long", "Quillotrix"},
         {"CA", FALSE, 0, "Words must be at least 3 letters long", "Quillotrix"},
         {"CAT", FALSE, 0, "You have already used that word", "Quillotrix"},
         {"TAC", FALSE, 0, "'TAC' is not a valid word.", "Quillotrix"},
         {"TAC", TRUE, IDNO, "'TAC' not found in dictionary.  Add it?", "Unknown word"},
     };
-    for (const auto& c : aCases) {
-        m_settings.m_bVerifyIncorrect = c.bVerify;
-        if (c.nAnswer)
-            m_boxes.Answer(c.nAnswer);
-        Submit(c.pszWord);
-        ASSERT_EQ(m_boxes.boxes.size(), 1u) << c.pszWord;
-        EXPECT_EQ(m_boxes.LastText(), c.pszText);
-        EXPECT_EQ(m_boxes.boxes.back().strCaption, c.pszCaption);
-        EXPECT_EQ(std::tuple(m_wnd.m_nScore, m_wnd.m_nBridgeLen, m_wnd.m_nSelected), std::tuple(225, 3, 0)) << c.pszWord;
+    for (const auto& [pszWord, bVerify, nAnswer, pszText, pszCaption] : aCases) {
+        m_settings.m_bVerifyIncorrect = bVerify;
+        if (nAnswer)
+            m_boxes.Answer(nAnswer);
+        Submit(pszWord);
+        ASSERT_EQ(m_boxes.boxes.size(), 1u) << pszWord;
+        EXPECT_EQ(m_boxes.LastText(), pszText);
+        EXPECT_EQ(m_boxes.boxes.back().strCaption, pszCaption);
+        EXPECT_EQ(std::tuple(m_wnd.m_nScore, m_wnd.m_nBridgeLen, m_wnd.m_nSelected), std::tuple(225, 3, 0)) << pszWord;
         EXPECT_FALSE(m_wnd.m_bDialogOpen) << "the message box put the flag back";
         m_boxes.Clear();
     }
@@ -100,36 +97,20 @@ TEST_F(SpanwrightPlay, RejectedWordsChangeNothing)
     m_wnd.m_listWords.InsertString(0, QStringLiteral("dOG"));
     Submit("DOG");
     EXPECT_EQ(m_boxes.LastText(), "You have already used that word");
-}
 
-TEST_F(SpanwrightPlay, AddedWordIsAcceptedWithoutAskingAgain)
-{
+    // A word added to the dictionary scores, and is not asked about again after new letters.
     m_settings.m_bVerifyIncorrect = TRUE;
+    m_boxes.Clear();
     m_boxes.Answer(IDYES);
     Submit("TAC");
-    EXPECT_EQ(m_wnd.m_nScore, 225);
+    EXPECT_EQ(m_wnd.m_nScore, 450);
     EXPECT_TRUE(m_pDictionary->Contains(QStringLiteral("TAC")));
     TapNewLetters(); // the used list is emptied with the new deal
     for (int i = 0; i < SPAN_TILES; ++i)
         m_wnd.m_strLetters[i] = QString(QChar("CATSDOG"[i]));
     Submit("TAC");
     EXPECT_EQ(m_boxes.boxes.size(), 1u);
-    EXPECT_EQ(m_wnd.m_nScore, 225 - 25 + 225);
-}
-
-TEST_F(SpanwrightPlay, HighScoreOnlyWhenExceeded)
-{
-    m_settings.m_nBridgeHiScore = 525;
-    Submit("CAT");
-    Submit("DOG"); // 450
-    EXPECT_EQ(m_settings.m_nBridgeHiScore, 525);
-    Submit("ACTS"); // 750
-    EXPECT_EQ(m_settings.m_nBridgeHiScore, 750);
-    m_settings.m_nBridgeHiScore = 1050;
-    Submit("GOD"); // 975
-    EXPECT_EQ(m_settings.m_nBridgeHiScore, 1050);
-    Submit("COD"); // 1200
-    EXPECT_EQ(m_settings.m_nBridgeHiScore, 1200);
+    EXPECT_EQ(m_wnd.m_nScore, 450 - 25 + 225);
 }
 
 TEST_F(SpanwrightPlay, NewLettersCostAndEmptyTheList)
@@ -240,22 +221,8 @@ TEST_F(SpanwrightPlay, PauseAndQuit)
 
     Submit("CATS");
     Tick(2);
-    m_boxes.Answer(IDNO);
-    m_wnd.QuitGame();
-    EXPECT_EQ(m_boxes.LastText(), "Are you sure you want to quit?");
-    EXPECT_EQ(m_boxes.boxes.back().strCaption, "Confirmation");
-    EXPECT_EQ(m_boxes.boxes.back().nType & 0x0F, MB_YESNO);
-    EXPECT_TRUE(m_wnd.m_bRunning && m_wnd.m_nWalkerX == 2);
-
-    m_boxes.Answer(IDYES);
-    m_wnd.QuitGame();
-    EXPECT_FALSE(m_wnd.m_bRunning || m_wnd.m_bGameOver || m_wnd.m_bTimerStarted || m_wnd.m_nTimerId);
+    ExpectQuitAsksFirst(m_wnd, m_boxes);
+    EXPECT_FALSE(m_wnd.m_bGameOver || m_wnd.m_bTimerStarted || m_wnd.m_nTimerId);
     EXPECT_EQ(m_wnd.m_nScore + m_wnd.m_nBridgeLen + m_wnd.m_nWalkerX + m_wnd.m_listWords.GetCount(), 0);
     EXPECT_TRUE(m_wnd.m_strLetters[0].isEmpty());
-    EXPECT_EQ(m_wnd.GetSaveRefusal(), "Can't save: Game not started");
-
-    // With no game there is nothing to ask.
-    m_boxes.Clear();
-    m_wnd.QuitGame();
-    EXPECT_TRUE(m_boxes.boxes.empty());
 }

@@ -58,27 +58,20 @@ TEST_F(CascadioPlay, ChainRules)
 
 TEST_F(CascadioPlay, SubmissionMessages)
 {
-    const struct {
-        BOOL bVerify;
-        int nAnswer;
-        const char *pszText, *pszCaption;
-        int nScore;
-    } aCases[] = {
-        {FALSE, 0, "'XXX' is not a valid word.", "Quillotrix", 0},
+    const std::tuple<BOOL, int, const char*, const char*, int> aCases[] = {
+        {FALSE, IDNO, "'XXX' is not a valid word.", "Quillotrix", 0},
         {TRUE, IDNO, "'XXX' not found in dictionary.  Add it?", "Unknown word", 0},
         {TRUE, IDYES, "'XXX' not found in dictionary.  Add it?", "Unknown word", 225},
     };
-    for (const auto& tc : aCases) {
+    for (const auto& [bVerify, nAnswer, pszText, pszCaption, nScore] : aCases) {
         m_boxes.Clear();
-        m_settings.m_bVerifyIncorrect = tc.bVerify;
-        if (tc.nAnswer)
-            m_boxes.Answer(tc.nAnswer);
-        m_wnd.m_nScore = 0;
+        m_settings.m_bVerifyIncorrect = bVerify;
+        m_boxes.nDefaultAnswer = nAnswer;
         Submit({{4, 0}, {5, 0}, {6, 0}});
-        ASSERT_EQ(m_boxes.boxes.size(), 1u) << tc.pszText;
-        EXPECT_EQ(m_boxes.LastText(), QString::fromLatin1(tc.pszText));
-        EXPECT_EQ(m_boxes.boxes[0].strCaption, QString::fromLatin1(tc.pszCaption));
-        EXPECT_TRUE(m_wnd.m_nScore == tc.nScore && m_wnd.m_nPathLen == 0 && !m_wnd.m_bDialogOpen) << tc.pszText;
+        ASSERT_EQ(m_boxes.boxes.size(), 1u) << pszText;
+        EXPECT_EQ(m_boxes.LastText(), QString::fromLatin1(pszText));
+        EXPECT_EQ(m_boxes.boxes[0].strCaption, QString::fromLatin1(pszCaption));
+        EXPECT_TRUE(m_wnd.m_nScore == nScore && m_wnd.m_nPathLen == 0 && !m_wnd.m_bDialogOpen) << pszText;
     }
     EXPECT_TRUE(m_pDictionary->Contains(QStringLiteral("XXX")));
 

@@ -1,6 +1,7 @@
 // The Cascadio well: letter generation, a new game, critters creeping, arriving and ending the game,
 // the difficulty steps and the timer's life.
 #include "tests/cascadio/CascadioTestSupport.h"
+#include "tests/support/GameChecks.h"
 
 namespace {
 // The table index of a tile's letter.
@@ -150,16 +151,9 @@ TEST_F(CascadioWell, TimerStopsOnQuitAndHideAndComesBackWhenShown)
     m_wnd.UpdateWindow();
     EXPECT_EQ(m_wnd.m_nTimerId, 1u);
 
-    m_boxes.Answer(IDNO);
-    m_wnd.QuitGame();
-    EXPECT_TRUE(m_wnd.m_bRunning);
-    EXPECT_EQ(m_boxes.LastText(), QStringLiteral("Are you sure you want to quit?"));
-    EXPECT_EQ(m_boxes.boxes.back().strCaption, QStringLiteral("Confirmation"));
-    m_boxes.Answer(IDYES);
-    m_wnd.QuitGame();
-    EXPECT_FALSE(m_wnd.m_bRunning || m_wnd.m_bGameOver || m_wnd.m_nTimerId || CritterCount());
+    ExpectQuitAsksFirst(m_wnd, m_boxes);
+    EXPECT_FALSE(m_wnd.m_bGameOver || m_wnd.m_nTimerId || CritterCount());
     EXPECT_TRUE(m_wnd.m_strLetters[0].isEmpty());
-    EXPECT_EQ(m_wnd.GetSaveRefusal(), QStringLiteral("Can't save: Game not started"));
     m_wnd.Invalidate();
     m_wnd.UpdateWindow();
     EXPECT_EQ(m_wnd.m_nTimerId, 0u); // a quit game is not brought back by a repaint

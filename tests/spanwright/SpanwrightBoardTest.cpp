@@ -9,7 +9,7 @@ class SpanwrightBoard : public CSpanwrightFixture {};
 
 namespace {
 // Some word of three or more letters can be spelled from the tiles not yet used (a bit each).
-bool SpellsAWord(const CDictionary& dict, const QString* astrLetters, const QString& strSoFar = QString(), int nUsed = 0)
+bool SpellsAWord(const CDictionary& dict, const QString* astrLetters, const QString& strSoFar = {}, int nUsed = 0)
 {
     BOOL bWord = FALSE;
     if (strSoFar.size() >= 3 && (!dict.LookupPrefix(strSoFar, bWord) || bWord))
@@ -25,8 +25,9 @@ TEST_F(SpanwrightBoard, WithoutUsableWordsOnlyEasyLetters)
 {
     // No dictionary, one whose every word has a hard letter, an empty one: the deal still ends, with
     // easy letters only, and all eighteen of them come up.
-    for (CDictionary* pDictionary : {static_cast<CDictionary*>(nullptr), Keep(MakeDictionary({"jukebox", "quartz", "wax", "ox"}, 1)),
-                                     Keep(MakeDictionary({}, 1))}) {
+    CDictionary* const apDictionaries[] = {nullptr, Keep(MakeDictionary({"jukebox", "quartz", "wax", "ox"}, 1)),
+                                           Keep(MakeDictionary({}, 1))};
+    for (CDictionary* pDictionary : apDictionaries) {
         m_wnd.SetDictionary(pDictionary);
         std::set<QString> seen;
         for (unsigned nSeed = 1; nSeed <= 400; ++nSeed) {

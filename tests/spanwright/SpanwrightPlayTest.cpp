@@ -49,7 +49,8 @@ TEST_F(SpanwrightPlay, ScoresBridgeUsedWordsAndHighScore)
     // The high score moves only when a score goes past it.
     m_settings.m_nBridgeHiScore = 600;
     const std::tuple<const char*, int, int, int> aSteps[] = {
-        {"CAT", 225, 3, 600}, {"CATS", 525, 7, 600}, {"COAST", 1025, 12, 1025}, {"TOGAS", 1525, 17, 1600}, {"DOGS", 1825, 21, 1825},
+        {"CAT", 225, 3, 600}, {"CATS", 525, 7, 600}, {"COAST", 1025, 12, 1025},
+        {"TOGAS", 1525, 17, 1600}, {"DOGS", 1825, 21, 1825},
     };
     for (const auto& [pszWord, nScore, nBridge, nHigh] : aSteps) {
         if (nHigh == 1600)

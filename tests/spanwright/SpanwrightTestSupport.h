@@ -53,8 +53,8 @@ protected:
     void TapNewLetters() { m_wnd.OnLButtonDown(MK_LBUTTON, CPoint(10, 268 - 42)); }
     void TapPause() { m_wnd.OnLButtonDown(MK_LBUTTON, CPoint(10, 268 - 10)); }
 
-    // Taps, for each letter of the word, the first tile in the letter row that holds it.
-    void Spell(const char* pszWord)
+    // Taps, for each letter of the word, the first free tile that holds it, then Submit.
+    void Submit(const char* pszWord)
     {
         for (const char* p = pszWord; *p; ++p) {
             int i = 0;
@@ -63,10 +63,6 @@ protected:
             ASSERT_LT(i, SPAN_TILES) << "no free tile " << *p;
             TapTile(i);
         }
-    }
-    void Submit(const char* pszWord)
-    {
-        Spell(pszWord);
         TapSubmit();
     }
     void Tick(int n = 1)

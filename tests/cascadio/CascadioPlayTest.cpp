@@ -99,8 +99,7 @@ TEST_F(CascadioPlay, ScoresAndHighScoreOnlyWhenExceeded)
     EXPECT_EQ(std::pair(m_wnd.m_nScore, m_settings.m_nDropHiScore), std::pair(525, 526));
     Submit({{0, 2}, {0, 3}, {0, 4}}); // DOG has fallen two rows by now
     EXPECT_EQ(std::pair(m_wnd.m_nScore, m_settings.m_nDropHiScore), std::pair(750, 750));
-    EXPECT_TRUE(m_boxes.boxes.empty());
-    EXPECT_TRUE(WellIsFull());
+    EXPECT_TRUE(m_boxes.boxes.empty() && WellIsFull());
 }
 
 TEST_F(CascadioPlay, SlideAndRefillEqualACompaction)
@@ -115,9 +114,8 @@ TEST_F(CascadioPlay, SlideAndRefillEqualACompaction)
     EXPECT_EQ(Row(2).left(2) + Row(3).left(2) + Row(4).left(2) + Row(5).left(2) + Row(6).left(2),
               QStringLiteral("ACBDDFFGGH"));
     EXPECT_EQ(Row(1).mid(1, 1), QStringLiteral("B"));
-    EXPECT_EQ(m_wnd.m_anCritter[CascCell(0, 3)], 5);
-    EXPECT_EQ(m_wnd.m_anCritter[CascCell(0, 2)], 3);
-    EXPECT_EQ(CritterCount(), 2);
+    EXPECT_EQ(std::tuple(m_wnd.m_anCritter[CascCell(0, 3)], m_wnd.m_anCritter[CascCell(0, 2)], CritterCount()),
+              std::tuple(5, 3, 2));
     EXPECT_TRUE(WellIsFull() && m_wnd.m_nPathLen == 0 && m_wnd.m_bRunning);
     EXPECT_TRUE(std::none_of(std::begin(m_wnd.m_abSelected), std::end(m_wnd.m_abSelected), [](signed char b) { return b; }));
 
@@ -134,8 +132,7 @@ TEST_F(CascadioPlay, CritterInTheWordRaisesDifficultyOnlyBelowTheTopRow)
     SetWell({"CATXXXX", "XXXXXXX", "XXXXXXX", "XXXXXXX", "XXXXXXX", "XXXXXXX", "XXXXXXX"});
     m_wnd.m_anCritter[CascCell(1, 0)] = 9;
     Submit({{0, 0}, {1, 0}, {2, 0}});
-    EXPECT_EQ(m_wnd.m_nMaxCritters, 1);
-    EXPECT_EQ(CritterCount(), 0);
+    EXPECT_EQ(std::pair(m_wnd.m_nMaxCritters, CritterCount()), std::pair(1, 0));
     int nRaised = 0;
     for (int nRun = 0; nRun < 20; ++nRun) {
         SetWell({"XXXXXXX", "XXXXXXX", "XXXXXXX", "CATXXXX", "XXXXXXX", "XXXXXXX", "XXXXXXX"});
@@ -145,8 +142,7 @@ TEST_F(CascadioPlay, CritterInTheWordRaisesDifficultyOnlyBelowTheTopRow)
         EXPECT_EQ(CritterCount(), 0);
         nRaised += m_wnd.m_nMaxCritters > 1 || m_wnd.m_nSpawnInterval < 15000;
     }
-    EXPECT_GT(nRaised, 6);
-    EXPECT_LT(nRaised, 20);
+    EXPECT_TRUE(nRaised > 6 && nRaised < 20) << nRaised; // by chance, not always
 }
 
 TEST_F(CascadioPlay, NewLettersAndPause)

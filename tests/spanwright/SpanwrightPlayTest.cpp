@@ -99,19 +99,16 @@ TEST_F(SpanwrightPlay, RejectedWordsChangeNothing)
     Submit("DOG");
     EXPECT_EQ(m_boxes.LastText(), "You have already used that word");
 
-    // A word added to the dictionary scores, and is not asked about again after new letters.
+    // A word added to the dictionary scores, and is not asked about again once it may be used again.
     m_settings.m_bVerifyIncorrect = TRUE;
     m_boxes.Clear();
     m_boxes.Answer(IDYES);
     Submit("TAC");
     EXPECT_EQ(m_wnd.m_nScore, 450);
     EXPECT_TRUE(m_pDictionary->Contains(QStringLiteral("TAC")));
-    TapNewLetters(); // the used list is emptied with the new deal
-    for (int i = 0; i < SPAN_TILES; ++i)
-        m_wnd.m_strLetters[i] = QString(QChar("CATSDOG"[i]));
+    m_wnd.m_listWords.ResetContent();
     Submit("TAC");
-    EXPECT_EQ(m_boxes.boxes.size(), 1u);
-    EXPECT_EQ(m_wnd.m_nScore, 450 - 25 + 225);
+    EXPECT_EQ(std::pair(m_boxes.boxes.size(), m_wnd.m_nScore), std::pair(size_t(1), 675));
 }
 
 TEST_F(SpanwrightPlay, NewLettersCostAndEmptyTheList)
@@ -131,11 +128,10 @@ TEST_F(SpanwrightPlay, WalkStepsRestsAndHolds)
     Submit("CATS");
     EXPECT_TRUE(m_wnd.m_bTimerStarted && m_wnd.m_nTimerId == CSpanwrightWnd::WALK_TIMER);
     // One step: rest over, then frames 1 to 6 moving 2, 2, 2, 2, 2, 1 pixels, then rest on frame 0.
-    const int anX[] = {0, 2, 4, 6, 8, 10, 11, 11, 13};
-    const int anFrame[] = {1, 2, 3, 4, 5, 6, 0, 1, 2};
-    for (int k = 0; k < 9; ++k) {
+    const std::pair<int, int> aWalker[] = {{0, 1}, {2, 2}, {4, 3}, {6, 4}, {8, 5}, {10, 6}, {11, 0}, {11, 1}, {13, 2}};
+    for (const auto& walker : aWalker) {
         Tick();
-        EXPECT_EQ(Walker(), std::pair(anX[k], anFrame[k])) << k;
+        EXPECT_EQ(Walker(), walker) << walker.first;
     }
     // A message box, the shell's chooser, the preferences or a hidden window hold the walk.
     m_wnd.SetDialogOpen(TRUE);

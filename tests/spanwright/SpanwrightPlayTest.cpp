@@ -46,15 +46,13 @@ TEST_F(SpanwrightPlay, TilesGoUpAndComeBack)
 
 TEST_F(SpanwrightPlay, ScoresBridgeUsedWordsAndHighScore)
 {
-    // The high score moves only when a score goes past it.
-    m_settings.m_nBridgeHiScore = 600;
-    const std::tuple<const char*, int, int, int> aSteps[] = {
-        {"CAT", 225, 3, 600}, {"CATS", 525, 7, 600}, {"COAST", 1025, 12, 1025},
-        {"TOGAS", 1525, 17, 1600}, {"DOGS", 1825, 21, 1825},
+    // The high score (before, after) moves only when a score goes past it.
+    const std::tuple<const char*, int, int, int, int> aSteps[] = {
+        {"CAT", 225, 3, 226, 226}, {"CATS", 525, 7, 525, 525}, {"COAST", 1025, 12, 600, 1025},
+        {"TOGAS", 1525, 17, 1526, 1526}, {"DOGS", 1825, 21, 1824, 1825},
     };
-    for (const auto& [pszWord, nScore, nBridge, nHigh] : aSteps) {
-        if (nHigh == 1600)
-            m_settings.m_nBridgeHiScore = 1600;
+    for (const auto& [pszWord, nScore, nBridge, nHighBefore, nHigh] : aSteps) {
+        m_settings.m_nBridgeHiScore = nHighBefore;
         Submit(pszWord);
         EXPECT_EQ(std::tuple(m_wnd.m_nScore, m_wnd.m_nBridgeLen, m_settings.m_nBridgeHiScore, m_wnd.m_nSelected),
                   std::tuple(nScore, nBridge, nHigh, 0)) << pszWord;

@@ -38,9 +38,12 @@ TEST_F(SpanwrightPlay, TilesGoUpAndComeBack)
     TapBack(); // nothing left to take back
     EXPECT_EQ(Order(), (V(7, -1)));
 
-    // No game: taps do nothing.
-    m_wnd.m_bRunning = FALSE;
-    TapTile(0);
+    // No game, or a game over: taps do nothing.
+    for (BOOL* pbFlag : {&m_wnd.m_bRunning, &m_wnd.m_bGameOver}) {
+        *pbFlag = !*pbFlag;
+        TapTile(0);
+        *pbFlag = !*pbFlag;
+    }
     EXPECT_EQ(m_wnd.m_nSelected, 0);
 }
 
@@ -165,10 +168,8 @@ TEST_F(SpanwrightPlay, FallsExactlyPastTheEnd)
     EXPECT_EQ(Walker(), std::pair(26, 3)); // during its third step
     EXPECT_TRUE(m_wnd.m_bGameOver && !m_wnd.m_bRunning && m_wnd.m_nTimerId == 0u);
     EXPECT_EQ(m_wnd.GetSaveRefusal(), "Can't save: Game over");
-    // Over: taps and ticks do nothing.
-    TapTile(0);
-    Tick();
-    EXPECT_EQ(std::pair(m_wnd.m_nSelected, m_wnd.m_nWalkerX), std::pair(0, 26));
+    Tick(); // over: the animal is gone for good
+    EXPECT_EQ(m_wnd.m_nWalkerX, 26);
 }
 
 TEST_F(SpanwrightPlay, LevelsShortenTheRest)

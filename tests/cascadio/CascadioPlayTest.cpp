@@ -178,6 +178,7 @@ TEST_F(CascadioPlay, ScoreDigitsAndCritterFrames)
         m_wnd.DrawScore();
         EXPECT_TRUE(ShowsDigits(LogicalSurface(m_wnd), 89, pszDigits)) << nScore;
     }
+    EXPECT_FALSE(ShowsDigits(LogicalSurface(m_wnd), 89, "234567")); // not wrapped either
     // A stray negative count still picks a frame of the strip.
     const std::pair<int, int> aFrames[] = {{0, 0}, {2, 10}, {4, 20}, {6, 30}, {7, 0}, {12, 0}, {13, 30}, {-5, 0}};
     for (const auto& [nValue, nX] : aFrames)

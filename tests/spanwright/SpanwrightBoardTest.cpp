@@ -8,7 +8,7 @@
 class SpanwrightBoard : public CSpanwrightFixture {};
 
 namespace {
-// Some word of three or more letters can be spelled from the tiles not yet used (a bit each).
+// Some word of three or more letters can be spelled from the tiles; nUsed has a bit for each tile taken.
 bool SpellsAWord(const CDictionary& dict, const QString* astrLetters, const QString& strSoFar = {}, int nUsed = 0)
 {
     BOOL bWord = FALSE;
@@ -47,7 +47,8 @@ TEST_F(SpanwrightBoard, WithDictionaryLettersOfDealableWords)
 {
     const std::pair<std::vector<std::string>, const char*> aCases[] = {
         // Only one usable seven-letter word: every deal is it, shuffled. A word with one of q, j, x,
-        // z, k, w or f never feeds the deal; v may. (The last of four blocks is never drawn from.)
+        // z, k, w or f never feeds the deal; v may. Words are drawn from the first three of the four
+        // blocks only, so those that matter sort before the last three.
         {{"granite", "amazing", "aquatic", "bowline", "exclaim", "fainted", "jasmine", "jukebox", "parking",
           "quizzes", "zealots", "zippers"}, "seven"},
         {{"vibrate", "zeppelin"}, "seven with v"},

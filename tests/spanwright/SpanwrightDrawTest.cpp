@@ -67,4 +67,5 @@ TEST_F(SpanwrightDraw, LettersInTheirRowsAndScore)
         m_wnd.DrawScore();
         EXPECT_TRUE(ShowsDigits(LogicalSurface(m_wnd), 89, pszDigits)) << nScore;
     }
+    EXPECT_FALSE(ShowsDigits(LogicalSurface(m_wnd), 89, "234567")); // not wrapped either
 }

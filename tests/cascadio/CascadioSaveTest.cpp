@@ -12,6 +12,17 @@ QString TextWithNumbers(const QString& strNumbers)
 {
     return QString(98, u' ').replace(QStringLiteral("  "), QStringLiteral("E ")) + u'\t' + strNumbers;
 }
+// The 53 numbers all 0 but those given, each tab-ended.
+QString Numbers(std::initializer_list<std::pair<int, int>> aSet)
+{
+    int an[53] = {};
+    for (const auto& [i, n] : aSet)
+        an[i] = n;
+    QString str;
+    for (int n : an)
+        str += QString::number(n) + u'\t';
+    return str;
+}
 } // namespace
 
 TEST_F(CascadioSave, FormOfAFreshGameAndRoundTrip)
@@ -21,9 +32,8 @@ TEST_F(CascadioSave, FormOfAFreshGameAndRoundTrip)
     m_wnd.m_strLetters[CascCell(2, 0)] = QStringLiteral("Qu");
     m_wnd.m_anCritter[CascCell(4, 5)] = 37;
     m_wnd.m_nScore = 12345;
-    m_wnd.IncreaseDifficulty(FALSE);
-    m_wnd.IncreaseDifficulty(FALSE);
-    m_wnd.IncreaseDifficulty(FALSE);
+    for (int i = 0; i < 3; ++i)
+        m_wnd.IncreaseDifficulty(FALSE);
 
     QString str;
     m_wnd.SaveToText(str);
@@ -31,8 +41,7 @@ TEST_F(CascadioSave, FormOfAFreshGameAndRoundTrip)
     EXPECT_EQ(str.mid(4, 2), QStringLiteral("Qu"));
     EXPECT_EQ(str.mid(2 * 4, 1), m_wnd.m_strLetters[CascCell(4, 0)]);
     EXPECT_EQ(str.mid(2 * (7 * 5 + 4), 1), m_wnd.m_strLetters[CascCell(4, 5)]);
-    EXPECT_EQ(str[98], u'\t');
-    EXPECT_TRUE(str.endsWith(u'\t'));
+    EXPECT_TRUE(str[98] == u'\t' && str.endsWith(u'\t'));
     const QStringList aNumbers = str.mid(99).split(u'\t');
     ASSERT_EQ(aNumbers.size(), 54); // the last is the empty piece after the final tab
     EXPECT_EQ(aNumbers[7 * 5 + 4], QStringLiteral("37"));
@@ -66,25 +75,16 @@ TEST_F(CascadioSave, LenientReadingKept)
     // anything after the last field is ignored; the text ends at a zero character.
     CCascadioState state;
     ASSERT_TRUE(ParseCascadioText(TextWithNumbers(QStringLiteral("5\t\t\t 7xyz\t")), state));
-    EXPECT_EQ(state.anCritter[CascCell(0, 0)], 5);
-    EXPECT_EQ(state.anCritter[CascCell(1, 0)], 7);
-    EXPECT_EQ(state.anCritter[CascCell(2, 0)], 0);
-    EXPECT_EQ(state.nStepTicks, 0);
+    EXPECT_EQ(std::tuple(state.anCritter[CascCell(0, 0)], state.anCritter[CascCell(1, 0)],
+                         state.anCritter[CascCell(2, 0)], state.nStepTicks), std::tuple(5, 7, 0, 0));
     EXPECT_EQ(state.astrLetters[0], QStringLiteral("E"));
-
-    QString strFull = TextWithNumbers(QString());
-    for (int i = 0; i < 53; ++i)
-        strFull += QString::number(i == 49 ? 900 : 0) + u'\t';
-    ASSERT_TRUE(ParseCascadioText(strFull + QStringLiteral("trailing words\r\n"), state));
+    ASSERT_TRUE(ParseCascadioText(TextWithNumbers(Numbers({{49, 900}})) + QStringLiteral("trailing words\r\n"), state));
     EXPECT_EQ(state.nScore, 900);
     ASSERT_TRUE(ParseCascadioText(TextWithNumbers(QStringLiteral("3\t")) + QChar(0) + QStringLiteral("4\t"), state));
     EXPECT_EQ(state.anCritter[CascCell(1, 0)], 0);
 
     // A loaded critter in the bottom row ends the game at the first tick.
-    strFull = TextWithNumbers(QString());
-    for (int i = 0; i < 53; ++i)
-        strFull += QString::number(i == 7 * 6 + 3 ? 1 : i == 51 ? 1 : 0) + u'\t';
-    ASSERT_TRUE(m_wnd.LoadFromText(strFull));
+    ASSERT_TRUE(m_wnd.LoadFromText(TextWithNumbers(Numbers({{7 * 6 + 3, 1}, {51, 1}}))));
     EXPECT_TRUE(m_wnd.m_bRunning);
     Ticks(1);
     EXPECT_TRUE(m_wnd.m_bGameOver);
@@ -109,8 +109,8 @@ TEST_F(CascadioSave, TextsThatCannotBeAGameAreRefused)
         strLetters.left(10) + QStringLiteral("E5") + strLetters.mid(12),
         TextWithNumbers(QStringLiteral("-1\t")),    // a critter count below zero
         TextWithNumbers(QStringLiteral("99999999999999999999999\t")),
-        TextWithNumbers(QString(49, u'0').replace(u'0', QStringLiteral("0\t")) + QStringLiteral("-25\t")),
-        TextWithNumbers(QString(49, u'0').replace(u'0', QStringLiteral("0\t")) + QStringLiteral("0\t0\t50\t")),
+        TextWithNumbers(Numbers({{49, -25}})),
+        TextWithNumbers(Numbers({{51, 50}})),
     };
     for (const QString& str : aBad) {
         EXPECT_FALSE(m_wnd.LoadFromText(str)) << qPrintable(str.left(120));
@@ -118,7 +118,5 @@ TEST_F(CascadioSave, TextsThatCannotBeAGameAreRefused)
         m_wnd.SaveToText(strNow);
         EXPECT_EQ(strNow, strBefore);
     }
-    EXPECT_TRUE(m_wnd.m_bRunning);
-    EXPECT_EQ(m_wnd.m_nPathLen, 2);
-    EXPECT_EQ(m_wnd.m_nTimerId, 1u);
+    EXPECT_TRUE(m_wnd.m_bRunning && m_wnd.m_nPathLen == 2 && m_wnd.m_nTimerId == 1u);
 }

@@ -1,35 +1,17 @@
 // Helpers for the Cascadio tests: a real game window on the offscreen platform, known wells, taps
-// on cells and buttons, a clock the test moves, and small dictionaries built in the test.
+// on cells and buttons, and a clock the test moves.
 #pragma once
-#include <QFile>
-#include <QImage>
 #include <algorithm>
-#include <memory>
-#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "games/AppSettings.h"
-#include "dictionary/Dictionary.h"
-#include "dictionary/DictionaryWriter.h"
 #include "framework/Clock.h"
 #include "games/cascadio/CascadioWnd.h"
 #include "tests/support/ScriptedMessageBox.h"
-#include "tests/support/TestEnv.h"
-
-inline std::unique_ptr<CDictionary> MakeCascadioDictionary(std::vector<std::string> aWords)
-{
-    static int s_nFile = 0;
-    std::sort(aWords.begin(), aWords.end());
-    const QString strPath = TestRootFolder() + QStringLiteral("casc%1.dct").arg(++s_nFile);
-    QFile file(strPath);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(BuildDictionaryImage(aWords, 2)) > 0);
-    file.close();
-    auto pDictionary = std::make_unique<CDictionary>();
-    EXPECT_TRUE(pDictionary->LoadDictionary(strPath));
-    return pDictionary;
-}
+#include "tests/support/TestDictionary.h"
+#include "tests/support/TestSurface.h"
 
 class CCascadioFixture : public ::testing::Test {
 protected:
@@ -91,12 +73,6 @@ protected:
     int CritterCount() const
     {
         return int(std::count_if(std::begin(m_wnd.m_anCritter), std::end(m_wnd.m_anCritter), [](int v) { return v != 0; }));
-    }
-
-    QImage Surface() const
-    {
-        const QImage& img = m_wnd.GetSurface();
-        return img.scaled(img.size() / img.devicePixelRatio()).convertToFormat(QImage::Format_RGB32);
     }
 
     DWORD m_dwNow = 100000;

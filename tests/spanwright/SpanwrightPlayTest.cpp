@@ -1,6 +1,7 @@
 // Spanwright play: tiles and buttons, submission messages, scores and the bridge, the walk, levels,
 // the fall, pausing and quitting.
 #include "tests/spanwright/SpanwrightTestSupport.h"
+#include "tests/support/GameChecks.h"
 
 class SpanwrightPlay : public CSpanwrightFixture {
 protected:
@@ -14,6 +15,7 @@ protected:
         StartWith("CATSDOG");
     }
     std::vector<int> Order() const { return std::vector<int>(m_wnd.m_anOrder, m_wnd.m_anOrder + SPAN_TILES); }
+    std::pair<int, int> Walker() const { return {m_wnd.m_nWalkerX, m_wnd.m_nWalkerFrame}; }
     CDictionary* m_pDictionary = nullptr;
 };
 
@@ -35,31 +37,28 @@ TEST_F(SpanwrightPlay, TilesGoUpAndComeBack)
     TapBack();
     TapBack(); // nothing left to take back
     EXPECT_EQ(Order(), (V(7, -1)));
-    EXPECT_EQ(m_wnd.m_nSelected, 0);
 
-    // No game: taps do nothing.
-    m_wnd.m_bRunning = FALSE;
-    TapTile(0);
-    EXPECT_EQ(m_wnd.m_nSelected, 0);
-    m_wnd.m_bRunning = TRUE;
-    m_wnd.m_bGameOver = TRUE;
-    TapTile(0);
+    // No game, or a game over: taps do nothing.
+    for (BOOL* pbFlag : {&m_wnd.m_bRunning, &m_wnd.m_bGameOver}) {
+        *pbFlag = !*pbFlag;
+        TapTile(0);
+        *pbFlag = !*pbFlag;
+    }
     EXPECT_EQ(m_wnd.m_nSelected, 0);
 }
 
-TEST_F(SpanwrightPlay, ScoresBridgeAndUsedWords)
+TEST_F(SpanwrightPlay, ScoresBridgeUsedWordsAndHighScore)
 {
-    const struct {
-        const char* pszWord;
-        int nScore, nBridge;
-    } aSteps[] = {
-        {"CAT", 225, 3}, {"CATS", 525, 7}, {"COAST", 1025, 12}, {"TOGAS", 1525, 17}, {"DOGS", 1825, 21},
+    // The high score (before, after) moves only when a score goes past it.
+    const std::tuple<const char*, int, int, int, int> aSteps[] = {
+        {"CAT", 225, 3, 226, 226}, {"CATS", 525, 7, 525, 525}, {"COAST", 1025, 12, 600, 1025},
+        {"TOGAS", 1525, 17, 1526, 1526}, {"DOGS", 1825, 21, 1824, 1825},
     };
-    for (const auto& step : aSteps) {
-        Submit(step.pszWord);
-        EXPECT_EQ(m_wnd.m_nScore, step.nScore) << step.pszWord;
-        EXPECT_EQ(m_wnd.m_nBridgeLen, step.nBridge) << step.pszWord;
-        EXPECT_EQ(m_wnd.m_nSelected, 0);
+    for (const auto& [pszWord, nScore, nBridge, nHighBefore, nHigh] : aSteps) {
+        m_settings.m_nBridgeHiScore = nHighBefore;
+        Submit(pszWord);
+        EXPECT_EQ(std::tuple(m_wnd.m_nScore, m_wnd.m_nBridgeLen, m_settings.m_nBridgeHiScore, m_wnd.m_nSelected),
+                  std::tuple(nScore, nBridge, nHigh, 0)) << pszWord;
     }
     EXPECT_TRUE(m_boxes.boxes.empty());
     EXPECT_EQ(UsedWords(), (QStringList{"Dogs", "Togas", "Coast", "Cats", "Cat"}));
@@ -70,38 +69,29 @@ TEST_F(SpanwrightPlay, ScoresBridgeAndUsedWords)
     EXPECT_EQ(m_wnd.m_nScore, 2425);
     m_wnd.m_nBridgeLen = 0;
     Submit("CATDOGS");
-    EXPECT_EQ(m_wnd.m_nScore, 3125);
-    EXPECT_EQ(m_wnd.m_nBridgeLen, 7);
+    EXPECT_EQ(std::pair(m_wnd.m_nScore, m_wnd.m_nBridgeLen), std::pair(3125, 7));
 }
 
 TEST_F(SpanwrightPlay, RejectedWordsChangeNothing)
 {
     Submit("CAT");
     m_boxes.Clear();
-    const struct {
-        const char* pszWord;
-        BOOL bVerify;
-        int nAnswer;
-        const char* pszText;
-        const char* pszCaption;
-    } aCases[] = {
+    const std::tuple<const char*, BOOL, int, const char*, const char*> aCases[] = {
         {"", FALSE, 0, "Words must be at least 3 letters long", "Quillotrix"},
         {"CA", FALSE, 0, "Words must be at least 3 letters long", "Quillotrix"},
         {"CAT", FALSE, 0, "You have already used that word", "Quillotrix"},
         {"TAC", FALSE, 0, "'TAC' is not a valid word.", "Quillotrix"},
         {"TAC", TRUE, IDNO, "'TAC' not found in dictionary.  Add it?", "Unknown word"},
     };
-    for (const auto& c : aCases) {
-        m_settings.m_bVerifyIncorrect = c.bVerify;
-        if (c.nAnswer)
-            m_boxes.Answer(c.nAnswer);
-        Submit(c.pszWord);
-        ASSERT_EQ(m_boxes.boxes.size(), 1u) << c.pszWord;
-        EXPECT_EQ(m_boxes.LastText(), c.pszText);
-        EXPECT_EQ(m_boxes.boxes.back().strCaption, c.pszCaption);
-        EXPECT_EQ(m_wnd.m_nScore, 225);
-        EXPECT_EQ(m_wnd.m_nBridgeLen, 3);
-        EXPECT_EQ(m_wnd.m_nSelected, 0);
+    for (const auto& [pszWord, bVerify, nAnswer, pszText, pszCaption] : aCases) {
+        m_settings.m_bVerifyIncorrect = bVerify;
+        if (nAnswer)
+            m_boxes.Answer(nAnswer);
+        Submit(pszWord);
+        ASSERT_EQ(m_boxes.boxes.size(), 1u) << pszWord;
+        EXPECT_EQ(m_boxes.LastText(), pszText);
+        EXPECT_EQ(m_boxes.boxes.back().strCaption, pszCaption);
+        EXPECT_EQ(std::tuple(m_wnd.m_nScore, m_wnd.m_nBridgeLen, m_wnd.m_nSelected), std::tuple(225, 3, 0)) << pszWord;
         EXPECT_FALSE(m_wnd.m_bDialogOpen) << "the message box put the flag back";
         m_boxes.Clear();
     }
@@ -109,107 +99,76 @@ TEST_F(SpanwrightPlay, RejectedWordsChangeNothing)
     m_wnd.m_listWords.InsertString(0, QStringLiteral("dOG"));
     Submit("DOG");
     EXPECT_EQ(m_boxes.LastText(), "You have already used that word");
-}
 
-TEST_F(SpanwrightPlay, AddedWordIsAcceptedWithoutAskingAgain)
-{
+    // A word added to the dictionary scores, and is not asked about again once it may be used again.
     m_settings.m_bVerifyIncorrect = TRUE;
+    m_boxes.Clear();
     m_boxes.Answer(IDYES);
     Submit("TAC");
-    EXPECT_EQ(m_wnd.m_nScore, 225);
-    EXPECT_EQ(m_boxes.boxes.size(), 1u);
-    EXPECT_TRUE(m_pDictionary->Contains(QStringLiteral("TAC")));
-    TapNewLetters(); // the used list is emptied with the new deal
-    for (int i = 0; i < SPAN_TILES; ++i)
-        m_wnd.m_strLetters[i] = QString(QChar("CATSDOG"[i]));
-    Submit("TAC");
-    EXPECT_EQ(m_boxes.boxes.size(), 1u);
-    EXPECT_EQ(m_wnd.m_nScore, 225 - 25 + 225);
-}
-
-TEST_F(SpanwrightPlay, HighScoreOnlyWhenExceeded)
-{
-    m_settings.m_nBridgeHiScore = 525;
-    Submit("CAT");
-    Submit("DOG");
     EXPECT_EQ(m_wnd.m_nScore, 450);
-    Submit("ACTS"); // 750
-    EXPECT_EQ(m_settings.m_nBridgeHiScore, 750);
-    m_settings.m_nBridgeHiScore = 1050;
-    Submit("GOD"); // 975
-    EXPECT_EQ(m_settings.m_nBridgeHiScore, 1050);
-    Submit("COD"); // 1200
-    EXPECT_EQ(m_settings.m_nBridgeHiScore, 1200);
+    EXPECT_TRUE(m_pDictionary->Contains(QStringLiteral("TAC")));
+    m_wnd.m_listWords.ResetContent();
+    Submit("TAC");
+    EXPECT_EQ(std::pair(m_boxes.boxes.size(), m_wnd.m_nScore), std::pair(size_t(1), 675));
 }
 
 TEST_F(SpanwrightPlay, NewLettersCostAndEmptyTheList)
 {
-    const struct {
-        int nScore, nAfter;
-    } aCases[] = {{26, 1}, {25, 25}, {0, 0}, {600, 575}};
-    for (const auto& c : aCases) {
-        m_wnd.m_nScore = c.nScore;
+    for (const auto& [nScore, nAfter] : {std::pair{26, 1}, std::pair{25, 25}, std::pair{0, 0}, std::pair{600, 575}}) {
+        m_wnd.m_nScore = nScore;
         TapTile(0);
         m_wnd.m_listWords.AddString(QStringLiteral("Cat"));
         TapNewLetters();
-        EXPECT_EQ(m_wnd.m_nScore, c.nAfter);
-        EXPECT_EQ(m_wnd.m_nSelected, 0);
-        EXPECT_EQ(m_wnd.m_listWords.GetCount(), 0);
+        EXPECT_EQ(std::tuple(m_wnd.m_nScore, m_wnd.m_nSelected, m_wnd.m_listWords.GetCount()), std::tuple(nAfter, 0, 0));
     }
 }
 
-TEST_F(SpanwrightPlay, WalkStepsAndRests)
+TEST_F(SpanwrightPlay, WalkStepsRestsAndHolds)
 {
     EXPECT_FALSE(m_wnd.m_bTimerStarted);
     Submit("CATS");
-    EXPECT_TRUE(m_wnd.m_bTimerStarted);
-    EXPECT_EQ(m_wnd.m_nTimerId, CSpanwrightWnd::WALK_TIMER);
+    EXPECT_TRUE(m_wnd.m_bTimerStarted && m_wnd.m_nTimerId == CSpanwrightWnd::WALK_TIMER);
     // One step: rest over, then frames 1 to 6 moving 2, 2, 2, 2, 2, 1 pixels, then rest on frame 0.
-    const int anX[] = {0, 2, 4, 6, 8, 10, 11, 11, 13};
-    const int anFrame[] = {1, 2, 3, 4, 5, 6, 0, 1, 2};
-    for (int k = 0; k < 9; ++k) {
+    const std::pair<int, int> aWalker[] = {{0, 1}, {2, 2}, {4, 3}, {6, 4}, {8, 5}, {10, 6}, {11, 0}, {11, 1}, {13, 2}};
+    for (const auto& walker : aWalker) {
         Tick();
-        EXPECT_EQ(m_wnd.m_nWalkerX, anX[k]) << k;
-        EXPECT_EQ(m_wnd.m_nWalkerFrame, anFrame[k]) << k;
+        EXPECT_EQ(Walker(), walker) << walker.first;
     }
-    // A message box, or the shell's chooser, holds the walk.
+    // A message box, the shell's chooser, the preferences or a hidden window hold the walk.
     m_wnd.SetDialogOpen(TRUE);
     Tick(5);
     EXPECT_EQ(m_wnd.m_nWalkerX, 13);
     EXPECT_TRUE(m_wnd.SetDialogOpen(FALSE));
-    m_wnd.PauseForDialog(); // the preferences
+    m_wnd.PauseForDialog();
     Tick(5);
     EXPECT_EQ(m_wnd.m_nWalkerX, 13);
     m_wnd.ResumeAfterDialog();
     EXPECT_FALSE(m_wnd.m_bDialogOpen);
+    m_wnd.ShowWindow(SW_HIDE);
+    Tick(3);
+    EXPECT_TRUE(m_wnd.m_nWalkerX == 13 && m_wnd.m_nTimerId == 0u);
+    m_wnd.ShowWindow(SW_SHOW);
+    m_wnd.UpdateWindow();
+    EXPECT_EQ(m_wnd.m_nTimerId, CSpanwrightWnd::WALK_TIMER);
 
     // A negative rest (a loaded game's) walks on without resting.
     m_wnd.m_nStepDelay = -1;
     Tick(5);
-    EXPECT_EQ(m_wnd.m_nWalkerFrame, 1);
-    EXPECT_EQ(m_wnd.m_nWalkerX, 22);
+    EXPECT_EQ(Walker(), std::pair(22, 1));
 }
 
 TEST_F(SpanwrightPlay, FallsExactlyPastTheEnd)
 {
     // Bridge of 3: the fall comes at the first tick once the walker is past (3 + 4) * 6 - 18 = 24.
     Submit("CAT");
-    int nTicks = 0;
-    while (m_wnd.m_bRunning && nTicks < 100) {
+    for (int nTicks = 0; m_wnd.m_bRunning && nTicks < 100; ++nTicks) {
         ASSERT_LE(m_wnd.m_nWalkerX, 26);
         Tick();
-        ++nTicks;
     }
-    EXPECT_EQ(m_wnd.m_nWalkerX, 26);
-    EXPECT_EQ(m_wnd.m_nWalkerFrame, 3); // during its third step
-    EXPECT_TRUE(m_wnd.m_bGameOver);
-    EXPECT_FALSE(m_wnd.m_bRunning);
-    EXPECT_EQ(m_wnd.m_nTimerId, 0u);
+    EXPECT_EQ(Walker(), std::pair(26, 3)); // during its third step
+    EXPECT_TRUE(m_wnd.m_bGameOver && !m_wnd.m_bRunning && m_wnd.m_nTimerId == 0u);
     EXPECT_EQ(m_wnd.GetSaveRefusal(), "Can't save: Game over");
-    // Over: taps and ticks do nothing.
-    TapTile(0);
-    Tick();
-    EXPECT_EQ(m_wnd.m_nSelected, 0);
+    Tick(); // over: the animal is gone for good
     EXPECT_EQ(m_wnd.m_nWalkerX, 26);
 }
 
@@ -221,11 +180,8 @@ TEST_F(SpanwrightPlay, LevelsShortenTheRest)
     m_wnd.m_nBridgeLen = 24;
     m_wnd.m_nScore = 100;
     Submit("CATSDOG"); // 31 letters reach across: the level is complete
-    EXPECT_EQ(m_wnd.m_nBridgeLen, 0);
-    EXPECT_EQ(m_wnd.m_nWalkerX, 0);
-    EXPECT_EQ(m_wnd.m_nWalkerFrame, 0);
-    EXPECT_EQ(m_wnd.m_nStepDelay, 4500);
-    EXPECT_EQ(m_wnd.m_nScore, 800);
+    EXPECT_EQ(std::tuple(m_wnd.m_nBridgeLen, m_wnd.m_nWalkerX, m_wnd.m_nWalkerFrame), std::tuple(0, 0, 0));
+    EXPECT_EQ(std::pair(m_wnd.m_nStepDelay, m_wnd.m_nScore), std::pair(4500, 800));
     // The animal waits on the left bank and new letters are free until the next word.
     Tick(10);
     EXPECT_EQ(m_wnd.m_nWalkerFrame, 0);
@@ -240,8 +196,7 @@ TEST_F(SpanwrightPlay, LevelsShortenTheRest)
     EXPECT_EQ(m_wnd.m_nWalkerFrame, 1);
 
     // Each level rests 500 ms less, down to 1000; letters beyond a level are lost.
-    const int anDelays[] = {4000, 3500, 3000, 2500, 2000, 1500, 1000, 1000};
-    for (int nDelay : anDelays) {
+    for (int nDelay : {4000, 3500, 3000, 2500, 2000, 1500, 1000, 1000}) {
         m_wnd.m_nBridgeLen = 30;
         m_wnd.m_listWords.ResetContent();
         Submit("CAT");
@@ -249,56 +204,21 @@ TEST_F(SpanwrightPlay, LevelsShortenTheRest)
     }
 }
 
-TEST_F(SpanwrightPlay, PauseMessages)
+TEST_F(SpanwrightPlay, PauseAndQuit)
 {
     for (int k = 1; k <= 7; ++k) {
         TapPause();
         EXPECT_EQ(m_boxes.LastText(), k <= 5 ? "Game Paused.  Press OK to resume."
                                              : "Game Paused (against my better judgement).  Press OK to resume.");
     }
-    m_wnd.NewGame();
+    StartWith("CATSDOG"); // a new game
     TapPause();
     EXPECT_EQ(m_boxes.LastText(), "Game Paused.  Press OK to resume.");
-}
 
-TEST_F(SpanwrightPlay, QuitAsksAndStopsTheWalk)
-{
     Submit("CATS");
     Tick(2);
-    m_boxes.Answer(IDNO);
-    m_wnd.QuitGame();
-    EXPECT_EQ(m_boxes.LastText(), "Are you sure you want to quit?");
-    EXPECT_EQ(m_boxes.boxes.back().strCaption, "Confirmation");
-    EXPECT_EQ(m_boxes.boxes.back().nType & 0x0F, MB_YESNO);
-    EXPECT_TRUE(m_wnd.m_bRunning);
-    EXPECT_EQ(m_wnd.m_nWalkerX, 2);
-
-    m_boxes.Answer(IDYES);
-    m_wnd.QuitGame();
-    EXPECT_FALSE(m_wnd.m_bRunning || m_wnd.m_bGameOver || m_wnd.m_bTimerStarted);
-    EXPECT_EQ(m_wnd.m_nTimerId, 0u);
-    EXPECT_EQ(m_wnd.m_nScore + m_wnd.m_nBridgeLen + m_wnd.m_nWalkerX, 0);
+    ExpectQuitAsksFirst(m_wnd, m_boxes);
+    EXPECT_FALSE(m_wnd.m_bGameOver || m_wnd.m_bTimerStarted || m_wnd.m_nTimerId);
+    EXPECT_EQ(m_wnd.m_nScore + m_wnd.m_nBridgeLen + m_wnd.m_nWalkerX + m_wnd.m_listWords.GetCount(), 0);
     EXPECT_TRUE(m_wnd.m_strLetters[0].isEmpty());
-    EXPECT_EQ(m_wnd.m_listWords.GetCount(), 0);
-    EXPECT_EQ(m_wnd.GetSaveRefusal(), "Can't save: Game not started");
-
-    // With no game there is nothing to ask.
-    m_boxes.Clear();
-    m_wnd.QuitGame();
-    EXPECT_TRUE(m_boxes.boxes.empty());
-}
-
-TEST_F(SpanwrightPlay, HiddenWindowStopsTheWalkUntilShown)
-{
-    Submit("CATS");
-    Tick(2);
-    m_wnd.ShowWindow(SW_HIDE);
-    Tick(3);
-    EXPECT_EQ(m_wnd.m_nWalkerX, 2);
-    EXPECT_EQ(m_wnd.m_nTimerId, 0u);
-    m_wnd.ShowWindow(SW_SHOW);
-    m_wnd.UpdateWindow();
-    EXPECT_EQ(m_wnd.m_nTimerId, CSpanwrightWnd::WALK_TIMER);
-    Tick();
-    EXPECT_EQ(m_wnd.m_nWalkerX, 4);
 }

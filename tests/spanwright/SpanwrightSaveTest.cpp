@@ -24,49 +24,31 @@ protected:
         m_wnd.SaveToText(str);
         return str;
     }
-    static QString Tabbed(const char* psz) { return QString::fromLatin1(psz).replace(QLatin1Char('|'), QLatin1Char('\t')); }
+    // '|' stands for a tab, '@' for a zero character.
+    static QString Tabbed(const char* psz) { return QString::fromLatin1(psz).replace(u'|', u'\t').replace(u'@', QChar(0)); }
 };
 
-TEST_F(SpanwrightSave, WritesTheFieldsTabEnded)
-{
-    SetUpExample();
-    EXPECT_EQ(Saved(), Tabbed("525|22|0|7|5000|R|0|O|1|P|-1|E|-1|S|-1|T|-1|A|-1|2|Pest|Rat|"));
-    m_wnd.m_listWords.ResetContent();
-    EXPECT_TRUE(Saved().endsWith(Tabbed("|A|-1|0|")));
-}
-
-TEST_F(SpanwrightSave, RoundTripPutsEveryLetterBackInTheRow)
+TEST_F(SpanwrightSave, WritesTheFieldsAndReadsThemBack)
 {
     SetUpExample();
     const QString strSaved = Saved();
+    EXPECT_EQ(strSaved, Tabbed("525|22|0|7|5000|R|0|O|1|P|-1|E|-1|S|-1|T|-1|A|-1|2|Pest|Rat|"));
     m_wnd.NewGame();
     ASSERT_TRUE(m_wnd.LoadFromText(strSaved));
-    EXPECT_TRUE(m_wnd.m_bRunning);
-    EXPECT_EQ(m_wnd.m_nScore, 525);
-    EXPECT_EQ(m_wnd.m_nWalkerX, 22);
-    EXPECT_EQ(m_wnd.m_nBridgeLen, 7);
-    EXPECT_EQ(m_wnd.m_nStepDelay, 5000);
-    EXPECT_EQ(SortedLetters(m_wnd.m_strLetters), "AEOPRST");
-    EXPECT_EQ(m_wnd.m_strLetters[0], "R");
-    EXPECT_EQ(m_wnd.m_nSelected, 0);
-    for (int n : m_wnd.m_anOrder)
-        EXPECT_EQ(n, -1);
-    EXPECT_EQ(UsedWords(), (QStringList{"Pest", "Rat"}));
-    // Saving again gives the same text but for the placed letters.
+    EXPECT_TRUE(m_wnd.m_bRunning && m_wnd.m_nSelected == 0);
+    // Every letter is back in the row; the rest is saved again as it was.
     EXPECT_EQ(Saved(), QString(strSaved).replace(Tabbed("R|0|O|1|"), Tabbed("R|-1|O|-1|")));
     // The loaded words still count as used.
     m_wnd.SetDictionary(nullptr);
     Submit("RAT");
     EXPECT_EQ(m_boxes.LastText(), "You have already used that word");
+    m_wnd.m_listWords.ResetContent();
+    EXPECT_TRUE(Saved().endsWith(Tabbed("|A|-1|0|")));
 }
 
 TEST_F(SpanwrightSave, ReadsLeniently)
 {
-    const struct {
-        const char* pszText;
-        int nScore, nX, nFrame, nBridge, nDelay;
-        QStringList astrWords;
-    } aCases[] = {
+    const std::tuple<const char*, int, int, int, int, int, QStringList> aCases[] = {
         // Repeated tabs between the header numbers, blanks and signs before numbers.
         {"525|||22||0|7|5000|R|0|O|1|P|-1|E|-1|S|-1|T|-1|A|-1|2|Pest|Rat|", 525, 22, 0, 7, 5000, {"Pest", "Rat"}},
         {" +40|x|3|  2|-1|A||5|B|0|C|0|D|0|E|0|F|0|G|0|1|Bad|", 40, 0, 3, 2, -1, {"Bad"}},
@@ -78,16 +60,11 @@ TEST_F(SpanwrightSave, ReadsLeniently)
         // A zero character ends the text.
         {"1|0|0|0|5000|A|0|B|0|C|0|D|0|E|0|F|0|G|0|2|Cab|@Fad|", 1, 0, 0, 0, 5000, {"Cab"}},
     };
-    for (const auto& c : aCases) {
-        QString str = Tabbed(c.pszText);
-        str.replace(QLatin1Char('@'), QChar(u'\0'));
-        ASSERT_TRUE(m_wnd.LoadFromText(str)) << c.pszText;
-        EXPECT_EQ(m_wnd.m_nScore, c.nScore) << c.pszText;
-        EXPECT_EQ(m_wnd.m_nWalkerX, c.nX) << c.pszText;
-        EXPECT_EQ(m_wnd.m_nWalkerFrame, c.nFrame) << c.pszText;
-        EXPECT_EQ(m_wnd.m_nBridgeLen, c.nBridge) << c.pszText;
-        EXPECT_EQ(m_wnd.m_nStepDelay, c.nDelay) << c.pszText;
-        EXPECT_EQ(UsedWords(), c.astrWords) << c.pszText;
+    for (const auto& [pszText, nScore, nX, nFrame, nBridge, nDelay, astrWords] : aCases) {
+        ASSERT_TRUE(m_wnd.LoadFromText(Tabbed(pszText))) << pszText;
+        EXPECT_EQ(std::tuple(m_wnd.m_nScore, m_wnd.m_nWalkerX, m_wnd.m_nWalkerFrame, m_wnd.m_nBridgeLen, m_wnd.m_nStepDelay),
+                  std::tuple(nScore, nX, nFrame, nBridge, nDelay)) << pszText;
+        EXPECT_EQ(UsedWords(), astrWords) << pszText;
         EXPECT_EQ(SortedLetters(m_wnd.m_strLetters).size(), 7u);
     }
     // Lower-case letters are taken as capitals.
@@ -124,11 +101,7 @@ TEST_F(SpanwrightSave, RefusesWhatNoGameCouldHaveWritten)
 
 TEST_F(SpanwrightSave, WalkAfterLoading)
 {
-    const struct {
-        const char* pszText;
-        BOOL bWalking, bLevelDone;
-        int nFrameAfterTick;
-    } aCases[] = {
+    const std::tuple<const char*, BOOL, BOOL, int> aCases[] = {
         // A bridge under the animal: it walks on, resting first when it was resting.
         {"300|11|0|4|4500|A|0|B|0|C|0|D|0|E|0|F|0|G|0|0|", TRUE, FALSE, 1},
         {"300|13|2|4|4500|A|0|B|0|C|0|D|0|E|0|F|0|G|0|0|", TRUE, FALSE, 3},
@@ -136,7 +109,7 @@ TEST_F(SpanwrightSave, WalkAfterLoading)
         {"0|0|0|0|5000|A|0|B|0|C|0|D|0|E|0|F|0|G|0|0|", FALSE, FALSE, 0},
         {"2100|0|0|0|4500|A|0|B|0|C|0|D|0|E|0|F|0|G|0|0|", FALSE, TRUE, 0},
     };
-    for (const auto& c : aCases) {
+    for (const auto& [pszText, bWalking, bLevelDone, nFrameAfterTick] : aCases) {
         // Whatever the game before it was doing: fallen, or waiting after a level.
         StartWith("CATSDOG");
         m_wnd.m_bGameOver = TRUE;
@@ -144,15 +117,13 @@ TEST_F(SpanwrightSave, WalkAfterLoading)
         m_wnd.m_bLevelDone = TRUE;
         m_wnd.m_nPauseCount = 9;
         const BOOL bWasOpen = m_wnd.SetDialogOpen(TRUE); // the shell holds the game while its chooser is open
-        ASSERT_TRUE(m_wnd.LoadFromText(Tabbed(c.pszText)));
+        ASSERT_TRUE(m_wnd.LoadFromText(Tabbed(pszText)));
         m_wnd.SetDialogOpen(bWasOpen);
-        EXPECT_TRUE(m_wnd.m_bRunning && !m_wnd.m_bGameOver);
-        EXPECT_EQ(m_wnd.m_nPauseCount, 0);
-        EXPECT_EQ(m_wnd.m_bTimerStarted, c.bWalking) << c.pszText;
-        EXPECT_EQ(m_wnd.m_nTimerId, c.bWalking ? CSpanwrightWnd::WALK_TIMER : 0u) << c.pszText;
-        EXPECT_EQ(m_wnd.m_bLevelDone, c.bLevelDone) << c.pszText;
+        EXPECT_TRUE(m_wnd.m_bRunning && !m_wnd.m_bGameOver && m_wnd.m_nPauseCount == 0) << pszText;
+        EXPECT_EQ(std::tuple(m_wnd.m_bTimerStarted, m_wnd.m_nTimerId, m_wnd.m_bLevelDone),
+                  std::tuple(bWalking, bWalking ? CSpanwrightWnd::WALK_TIMER : 0u, bLevelDone)) << pszText;
         Tick();
-        EXPECT_EQ(m_wnd.m_nWalkerFrame, c.nFrameAfterTick) << c.pszText;
+        EXPECT_EQ(m_wnd.m_nWalkerFrame, nFrameAfterTick) << pszText;
     }
     // After the level, new letters cost nothing until the next word.
     TapNewLetters();

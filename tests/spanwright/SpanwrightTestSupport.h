@@ -1,8 +1,6 @@
-// Helpers for the Spanwright tests: small dictionaries built in the test, a real game window on the
-// offscreen platform, known letters and taps on tiles and buttons.
+// Helpers for the Spanwright tests: a real game window on the offscreen platform, known letters and
+// taps on tiles and buttons.
 #pragma once
-#include <QFile>
-#include <QImage>
 #include <algorithm>
 #include <memory>
 #include <string>
@@ -11,28 +9,10 @@
 #include <gtest/gtest.h>
 
 #include "games/AppSettings.h"
-#include "dictionary/Dictionary.h"
-#include "dictionary/DictionaryWriter.h"
 #include "games/spanwright/SpanwrightWnd.h"
 #include "tests/support/ScriptedMessageBox.h"
-#include "tests/support/TestEnv.h"
-
-// A dictionary of the given words (any order, any case), written with the shipped writer.
-inline std::unique_ptr<CDictionary> MakeDictionary(std::vector<std::string> aWords, int nBlocks = 4)
-{
-    static int s_nFile = 0;
-    for (std::string& str : aWords)
-        std::transform(str.begin(), str.end(), str.begin(), [](unsigned char ch) { return char(std::tolower(ch)); });
-    std::sort(aWords.begin(), aWords.end());
-    aWords.erase(std::unique(aWords.begin(), aWords.end()), aWords.end());
-    const QString strPath = TestRootFolder() + QStringLiteral("span%1.dct").arg(++s_nFile);
-    QFile file(strPath);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(BuildDictionaryImage(aWords, nBlocks)) > 0);
-    file.close();
-    auto pDictionary = std::make_unique<CDictionary>();
-    EXPECT_TRUE(pDictionary->LoadDictionary(strPath));
-    return pDictionary;
-}
+#include "tests/support/TestDictionary.h"
+#include "tests/support/TestSurface.h"
 
 // The tiles' letters sorted, as one text ("AEPRST" for PASTER).
 inline std::string SortedLetters(const QString* astrLetters)
@@ -73,8 +53,8 @@ protected:
     void TapNewLetters() { m_wnd.OnLButtonDown(MK_LBUTTON, CPoint(10, 268 - 42)); }
     void TapPause() { m_wnd.OnLButtonDown(MK_LBUTTON, CPoint(10, 268 - 10)); }
 
-    // Taps, for each letter of the word, the first tile in the letter row that holds it.
-    void Spell(const char* pszWord)
+    // Taps, for each letter of the word, the first free tile that holds it, then Submit.
+    void Submit(const char* pszWord)
     {
         for (const char* p = pszWord; *p; ++p) {
             int i = 0;
@@ -83,10 +63,6 @@ protected:
             ASSERT_LT(i, SPAN_TILES) << "no free tile " << *p;
             TapTile(i);
         }
-    }
-    void Submit(const char* pszWord)
-    {
-        Spell(pszWord);
         TapSubmit();
     }
     void Tick(int n = 1)
@@ -101,13 +77,6 @@ protected:
         for (int k = 0; k < m_wnd.m_listWords.GetCount(); ++k)
             a << m_wnd.m_listWords.GetText(k);
         return a;
-    }
-
-    // The window's surface in logical pixels.
-    QImage Surface() const
-    {
-        const QImage& img = m_wnd.GetSurface();
-        return img.scaled(img.size() / img.devicePixelRatio()).convertToFormat(QImage::Format_RGB32);
     }
 
     CDictionary* Keep(std::unique_ptr<CDictionary> pDictionary)

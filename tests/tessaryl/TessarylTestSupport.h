@@ -87,7 +87,6 @@ protected:
     CTessarylFinder& Finder() { return m_wnd.m_finder; }
     BOOL& Running() { return m_wnd.m_bGameRunning; }
     int& HintLen() { return m_wnd.m_nHintLen; }
-    const CPoint* CellCorners(int nCell) const { return m_wnd.m_aptCell[nCell]; }
     CRect CellTextRect(int nCell) const { return m_wnd.m_arcCellText[nCell]; }
 
     // Lays out a board without starting a game: the letters, the finder's copy, a running game.
@@ -110,11 +109,7 @@ protected:
         return CPoint((p[0].x + p[1].x + p[2].x + p[3].x) / 4, (p[0].y + p[1].y + p[2].y + p[3].y) / 4);
     }
     void TapCell(int nCell) { m_wnd.OnLButtonDown(MK_LBUTTON, CellCentre(nCell)); }
-    void TapCells(const std::vector<int>& anCells)
-    {
-        for (int n : anCells)
-            TapCell(n);
-    }
+    void TapCells(const std::vector<int>& anCells) { std::for_each(anCells.begin(), anCells.end(), [this](int n) { TapCell(n); }); }
     void TapSubmit() { m_wnd.OnLButtonDown(MK_LBUTTON, CPoint(5, 268 - 50)); }
     void TapBack() { m_wnd.OnLButtonDown(MK_LBUTTON, CPoint(5, 268 - 30)); }
     void TapHint() { m_wnd.OnLButtonDown(MK_LBUTTON, CPoint(5, 268 - 10)); }

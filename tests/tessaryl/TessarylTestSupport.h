@@ -15,9 +15,9 @@
 #include "framework/Clock.h"
 #include "games/AppSettings.h"
 #include "dictionary/Dictionary.h"
-#include "dictionary/DictionaryWriter.h"
 #include "games/tessaryl/TessarylWnd.h"
 #include "tests/support/ScriptedMessageBox.h"
+#include "tests/dictionary/DctTestFiles.h"
 #include "tests/support/TestEnv.h"
 
 // A dictionary of the given words (any order, any case), written with the shipped writer.
@@ -26,14 +26,8 @@ inline std::unique_ptr<CDictionary> MakeDictionary(std::vector<std::string> aWor
     static int s_nFile = 0;
     for (std::string& str : aWords)
         std::transform(str.begin(), str.end(), str.begin(), [](unsigned char ch) { return char(std::tolower(ch)); });
-    std::sort(aWords.begin(), aWords.end());
-    aWords.erase(std::unique(aWords.begin(), aWords.end()), aWords.end());
-    const QString strPath = TestRootFolder() + QStringLiteral("tess%1.dct").arg(++s_nFile);
-    QFile file(strPath);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(BuildDictionaryImage(aWords, nBlocks)) > 0);
-    file.close();
     auto pDictionary = std::make_unique<CDictionary>();
-    EXPECT_TRUE(pDictionary->LoadDictionary(strPath));
+    EXPECT_TRUE(pDictionary->LoadDictionary(MakeDictionaryFile(QStringLiteral("tess%1.dct").arg(++s_nFile), aWords, nBlocks)));
     return pDictionary;
 }
 

@@ -45,26 +45,26 @@ QByteArray ExpectedList(const QString& strWordList)
     return text;
 }
 
-// build then list gives the filtered list back, and so does the dictionary the build shipped.
-void RoundTrip(const QString& strWordList, const QString& strShipped)
-{
-    const QString out = TestRootFolder() + "roundtrip.dct";
-    const ToolRun build = RunTool({"build", strWordList, out});
-    ASSERT_EQ(build.nExit, 0) << build.err.constData();
-    EXPECT_TRUE(build.out.contains("blocks: 128")) << build.out.constData();
-    const QByteArray expected = ExpectedList(strWordList);
-    for (const QString& dct : {out, strShipped}) {
-        const ToolRun list = RunTool({"list", dct});
-        ASSERT_EQ(list.nExit, 0);
-        EXPECT_TRUE(list.out == expected) << list.out.size() << " bytes listed, " << expected.size() << " expected";
-    }
-}
-
 } // namespace
 
-TEST(ToolRoundTrip, ComprehensiveList) { RoundTrip("/usr/share/dict/american-english-large", ShippedComprehensive()); }
-
-TEST(ToolRoundTrip, CommonList) { RoundTrip("/usr/share/dict/american-english", ShippedCommon()); }
+// build then list gives the filtered list back, and so does the dictionary the build shipped.
+TEST(ToolRoundTrip, BuildThenListGivesTheFilteredListBack)
+{
+    const std::pair<QString, QString> lists[] = {{"/usr/share/dict/american-english-large", ShippedComprehensive()},
+                                                 {"/usr/share/dict/american-english", ShippedCommon()}};
+    const QString out = TestRootFolder() + "roundtrip.dct";
+    for (const auto& [strWordList, strShipped] : lists) {
+        const ToolRun build = RunTool({"build", strWordList, out});
+        ASSERT_EQ(build.nExit, 0) << build.err.constData();
+        EXPECT_TRUE(build.out.contains("blocks: 128")) << build.out.constData();
+        const QByteArray expected = ExpectedList(strWordList);
+        for (const QString& dct : {out, strShipped}) {
+            const ToolRun list = RunTool({"list", dct});
+            ASSERT_EQ(list.nExit, 0);
+            EXPECT_TRUE(list.out == expected) << qPrintable(dct) << ": " << list.out.size() << " bytes, " << expected.size() << " expected";
+        }
+    }
+}
 
 TEST(ToolBuild, FiltersCountsAndBlocks)
 {
@@ -102,11 +102,10 @@ TEST(ToolCheck, AnswersAsContainsDoes)
 {
     const QString dict = MakeDictionaryFile("check.dct", {"cat", "dog", "zzzzzzzzz"}, 1);
     const QString personal = WriteTestFile("check.pdt", ";Personal Word List (lowercase only!)\nemu\n");
-    ToolRun run = RunTool({"check", dict, "--personal", personal, "Cat", "cow", "EMU", "zzzzzzzzz"});
+    const ToolRun run = RunTool({"check", dict, "--personal", personal, "Cat", "cow", "EMU", "zzzzzzzzz"});
     ASSERT_EQ(run.nExit, 0);
     EXPECT_EQ(run.out, QByteArray("Cat\tyes\ncow\tno\nEMU\tyes\nzzzzzzzzz\tno\n"));
-    run = RunTool({"check", dict}, "dog\r\nemu\n\nDOG\n");
-    EXPECT_EQ(run.out, QByteArray("dog\tyes\nemu\tno\nDOG\tyes\n"));
+    EXPECT_EQ(RunTool({"check", dict}, "dog\r\nemu\n\nDOG\n").out, QByteArray("dog\tyes\nemu\tno\nDOG\tyes\n"));
 }
 
 TEST(ToolRandom, SameDrawsAsTheDictionary)

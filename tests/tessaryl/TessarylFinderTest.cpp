@@ -8,41 +8,42 @@ struct SearchResult {
     std::vector<CPathBlock> aPaths;
 };
 
-SearchResult Search(CTessarylFinder& finder, const std::vector<QString>& astrCells)
+SearchResult Search(CDictionary* pDictionary, const std::vector<QString>& astrCells)
 {
-    SearchResult result;
+    CTessarylFinder finder;
+    finder.SetDictionary(pDictionary);
     finder.SetBoard(astrCells.data());
-    finder.ClearWordList();
     SetGiveWay([] {});
     finder.RunWordSearch();
     SetGiveWay({});
+    SearchResult result;
     finder.GetHints(result.astrWords, result.aPaths);
     return result;
 }
 
-std::vector<int> PathOf(const SearchResult& r, const char* pszWord)
+// A board as a new game makes it.
+std::vector<QString> GeneratedBoard(CDictionary* pDictionary, unsigned nSeed)
 {
-    const CPathBlock& block = r.aPaths[size_t(r.astrWords.indexOf(pszWord))];
-    std::vector<int> an;
-    for (auto it = std::begin(block); it != std::end(block) && *it >= 0; ++it)
-        an.push_back(*it);
-    return an;
+    CTessarylWnd wnd;
+    wnd.SetDictionary(pDictionary);
+    srand(nSeed);
+    wnd.GenerateBoard();
+    std::vector<QString> a;
+    for (int i = 0; i < TESS_CELLS; ++i)
+        a.push_back(wnd.GetCell(i));
+    return a;
 }
 } // namespace
 
 TEST(TessarylFinder, FindsEachWordOnceWithTheFirstPath)
 {
     auto pDictionary = MakeDictionary({"cat", "cats", "act", "tac", "tax", "scat", "abcdefghi", "abcdefgh"}, 2);
-    CTessarylFinder finder;
-    finder.SetDictionary(pDictionary.get());
-    const SearchResult r = Search(finder, MakeBoard({{"CAT", {0, 1, 2}}, {"AS", {3, 6}},
-                                                     {"ABCDEFGHI", {9, 12, 15, 16, 13, 10, 11, 14, 17}}}));
-
+    const SearchResult r = Search(pDictionary.get(), MakeBoard({{"CAT", {0, 1, 2}}, {"AS", {3, 6}},
+                                                                {"ABCDEFGHI", {9, 12, 15, 16, 13, 10, 11, 14, 17}}}));
     // ACT, CATS and SCAT have no chain of touching cells; nine cells are more than any pass walks.
     EXPECT_EQ(r.astrWords, (QStringList{"ABCDEFGH", "CAT", "TAC", "TAX"}));
-    EXPECT_EQ(PathOf(r, "CAT"), (std::vector<int>{0, 1, 2}));
-    EXPECT_EQ(PathOf(r, "TAX"), (std::vector<int>{2, 1, 4})) << "TAX can end in cell 4 or 5; cell 1 lists 4 first";
-    EXPECT_EQ(PathOf(r, "ABCDEFGH"), (std::vector<int>{9, 12, 15, 16, 13, 10, 11, 14}));
+    // TAX can end in cell 4 or 5; cell 1 lists 4 first.
+    EXPECT_EQ(r.aPaths[3][2], 4);
 }
 
 TEST(TessarylFinder, PrunedSearchFindsWhatTheFullWalkFinds)
@@ -53,20 +54,11 @@ TEST(TessarylFinder, PrunedSearchFindsWhatTheFullWalkFinds)
     auto pDictionary = MakeDictionary(aWords, 128);
     // A personal word whose letters begin no main-dictionary word must not be pruned away.
     pDictionary->AddPersonalWord(QStringLiteral("xquzv"));
-
-    CTessarylWnd wnd; // for its board generation only
-    wnd.SetDictionary(pDictionary.get());
     for (unsigned nSeed : {5u, 77u}) {
-        srand(nSeed);
-        wnd.GenerateBoard();
-        std::vector<QString> a;
-        for (int i = 0; i < TESS_CELLS; ++i)
-            a.push_back(wnd.GetCell(i));
+        std::vector<QString> a = GeneratedBoard(pDictionary.get(), nSeed);
         if (nSeed == 77u)
             a[22] = "X", a[23] = "QU", a[26] = "Z", a[25] = "V";
-        CTessarylFinder finder;
-        finder.SetDictionary(pDictionary.get());
-        const SearchResult pruned = Search(finder, a);
+        const SearchResult pruned = Search(pDictionary.get(), a);
         const CFullWalk full(*pDictionary, a.data());
         EXPECT_GT(full.astrWords.size(), 10) << "seed " << nSeed;
         EXPECT_EQ(pruned.astrWords, full.astrWords) << "seed " << nSeed;
@@ -79,14 +71,7 @@ TEST(TessarylFinder, ThreadHandshakes)
 {
     auto pDictionary = MakeDictionary(SystemWords(5000), 64);
     auto pOther = MakeDictionary({"cat", "dog"}, 2);
-    CTessarylWnd wnd; // a board as a new game makes it
-    wnd.SetDictionary(pDictionary.get());
-    srand(9);
-    wnd.GenerateBoard();
-    std::vector<QString> a;
-    for (int i = 0; i < TESS_CELLS; ++i)
-        a.push_back(wnd.GetCell(i));
-
+    const std::vector<QString> a = GeneratedBoard(pDictionary.get(), 9);
     CTessarylFinder finder;
     finder.SetDictionary(pDictionary.get());
     finder.SetBoard(a.data());
@@ -94,18 +79,15 @@ TEST(TessarylFinder, ThreadHandshakes)
     finder.StartWorker(TRUE);
     EXPECT_TRUE(finder.IsWorkerRunning());
     finder.PauseWorker();
-    EXPECT_FALSE(finder.IsWorkerRunning());
-    EXPECT_TRUE(finder.IsWorkerAlive()) << "paused, not ended";
+    EXPECT_TRUE(!finder.IsWorkerRunning() && finder.IsWorkerAlive()) << "paused, not ended";
     const int nWhilePaused = finder.GetHintCount();
     QThread::msleep(30);
     EXPECT_EQ(finder.GetHintCount(), nWhilePaused) << "a paused search finds nothing";
     finder.ResumeWorker();
     EXPECT_TRUE(finder.IsWorkerRunning());
-
     // Swapping the dictionary waits for the thread (which then soon ends: nothing begins a word).
     finder.SetDictionary(pOther.get());
     EXPECT_EQ(finder.GetDictionary(), pOther.get());
-
     // Stopping a paused thread ends it; resuming afterwards does not wait for it.
     finder.PauseWorker();
     finder.StopWorker();

@@ -18,7 +18,6 @@ TEST_F(TessarylHint, RevealsLettersChargesAndIsAbandonedByATap)
     ASSERT_EQ(Finder().GetHintCount(), 2);
     Score() = 30;
     TapHint();
-    EXPECT_TRUE(m_boxes.boxes.empty());
     EXPECT_EQ(Score(), 5);
     ASSERT_EQ(SelCount(), 1);
     EXPECT_TRUE(Selection()[0] == 0 || Selection()[0] == 9);
@@ -56,7 +55,6 @@ TEST_F(TessarylHint, NoHintsYetWhileTheSearchRunsAndNoneOnceEveryWordIsUsed)
     ASSERT_EQ(UsedWords().GetCount(), 2);
     TapHint();
     EXPECT_EQ(m_boxes.LastText(), QStringLiteral("No hints available"));
-    EXPECT_EQ(Finder().GetHintCount(), 0);
     EXPECT_EQ(SelCount(), 0);
 
     // Right after a new game, with the search still running and nothing found yet.

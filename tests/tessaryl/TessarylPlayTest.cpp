@@ -31,15 +31,13 @@ TEST_F(TessarylPlay, ChainRules)
 
     // The selection holds each cell once and never more than 32.
     SelCount() = 0;
-    for (int nRound = 0; nRound < 2; ++nRound)
-        for (int n = 0; n < TESS_CELLS; ++n)
-            m_wnd.SelectCell(n);
+    for (int n = 0; n < 2 * TESS_CELLS; ++n)
+        m_wnd.SelectCell(n % TESS_CELLS);
     EXPECT_EQ(SelCount(), 27);
     SelCount() = TESS_MAX_PATH;
     m_wnd.SelectCell(0); // a 33rd cell
     EXPECT_EQ(SelCount(), TESS_MAX_PATH);
     SelCount() = 0;
-
     Running() = FALSE; // no game running: taps are ignored
     TapCell(0);
     EXPECT_TRUE(Selection().empty());
@@ -66,58 +64,44 @@ TEST_F(TessarylPlay, ScoresListAndHighScore)
         EXPECT_TRUE(Selection().empty());
     }
     EXPECT_TRUE(m_boxes.boxes.empty());
-
     // Newest on top, first character kept, the rest lower case.
-    ASSERT_EQ(UsedWords().GetCount(), 4);
     QStringList astrList;
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < UsedWords().GetCount(); ++i)
         astrList << UsedWords().GetText(i);
     EXPECT_EQ(astrList, (QStringList{"Absolute", "House", "Quiz", "Abs"}));
 }
 
-TEST_F(TessarylPlay, SubmissionMessages)
+TEST_F(TessarylPlay, RefusedSubmissionsAndTheAddWordQuestion)
 {
     TapCells({0, 1});
     TapSubmit();
-    ASSERT_EQ(m_boxes.boxes.size(), 1u);
     EXPECT_EQ(m_boxes.LastText(), QStringLiteral("Words must be at least 3 letters long"));
-    EXPECT_EQ(m_boxes.boxes[0].strCaption, QStringLiteral("Quillotrix"));
     EXPECT_EQ(Selection(), (std::vector<int>{0, 1})) << "the letters stay selected";
-
     TapCell(2);
     TapSubmit();
     TapCells({0, 1, 2});
     TapSubmit();
     EXPECT_EQ(m_boxes.LastText(), QStringLiteral("You have already used that word"));
-    EXPECT_EQ(Score(), 225);
     EXPECT_EQ(Selection().size(), 3u);
     m_wnd.ClearSelection();
-
     TapCells({9, 12, 15}); // HOU: not a word, word check off
     TapSubmit();
     EXPECT_EQ(m_boxes.LastText(), QStringLiteral("'HOU' is not a valid word."));
     EXPECT_TRUE(Selection().empty());
     EXPECT_EQ(Score(), 225);
-}
 
-TEST_F(TessarylPlay, AddWordQuestion)
-{
+    // With the word check on, the player is asked; only a yes adds the word and scores it.
     m_settings.m_bVerifyIncorrect = TRUE;
-    m_boxes.Answer(IDNO);
-    TapCells({9, 12, 15}); // HOU
-    TapSubmit();
-    ASSERT_EQ(m_boxes.boxes.size(), 1u);
-    EXPECT_EQ(m_boxes.LastText(), QStringLiteral("'HOU' not found in dictionary.  Add it?"));
-    EXPECT_EQ(m_boxes.boxes[0].strCaption, QStringLiteral("Unknown word"));
-    EXPECT_EQ(m_boxes.boxes[0].nType & 0x0F, MB_YESNO);
-    EXPECT_TRUE(Selection().empty());
-    EXPECT_EQ(Score(), 0);
-    EXPECT_FALSE(m_pDictionary->Contains(QStringLiteral("hou")));
-
-    m_boxes.Answer(IDYES);
-    TapCells({9, 12, 15});
-    TapSubmit();
-    EXPECT_EQ(Score(), 225);
-    EXPECT_TRUE(m_pDictionary->Contains(QStringLiteral("hou")));
+    for (int nAnswer : {IDNO, IDYES}) {
+        m_boxes.Answer(nAnswer);
+        TapCells({9, 12, 15});
+        TapSubmit();
+        EXPECT_EQ(m_boxes.LastText(), QStringLiteral("'HOU' not found in dictionary.  Add it?"));
+        EXPECT_EQ(m_boxes.boxes.back().strCaption, QStringLiteral("Unknown word"));
+        EXPECT_EQ(m_boxes.boxes.back().nType & 0x0F, MB_YESNO);
+        EXPECT_TRUE(Selection().empty());
+        EXPECT_EQ(Score(), nAnswer == IDYES ? 450 : 225);
+        EXPECT_EQ(bool(m_pDictionary->Contains(QStringLiteral("hou"))), nAnswer == IDYES);
+    }
     EXPECT_EQ(UsedWords().GetText(0), QStringLiteral("Hou"));
 }

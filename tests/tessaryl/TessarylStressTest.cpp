@@ -6,9 +6,7 @@ class TessarylStress : public CTessarylFixture {};
 
 TEST_F(TessarylStress, OperationsWhileTheSearchRuns)
 {
-    std::vector<std::string> aWords = SystemWords(30000); // plenty of prefixes, a quick build
-    aWords.insert(aWords.end(), {"cat", "dog", "eat", "tea", "ate", "rat", "tar", "art", "ear", "era", "are"});
-    CDictionary* pFirst = Keep(MakeDictionary(aWords, 128));
+    CDictionary* pFirst = Keep(MakeDictionary(SystemWords(30000), 128)); // plenty of prefixes, a quick build
     CDictionary* pSecond = Keep(MakeDictionary({"eat", "tea", "ate", "tar", "rat", "art", "ear", "are", "era", "ran", "net"}, 4));
 
     m_boxes.nDefaultAnswer = IDYES; // every unknown word goes to the personal list
@@ -46,6 +44,4 @@ TEST_F(TessarylStress, OperationsWhileTheSearchRuns)
     WaitForFinder();
     EXPECT_TRUE(Running());
     EXPECT_GT(Finder().GetHintCount(), 0) << "a board grown from eat/tea/... holds one of them";
-    for (const QString& str : Cells())
-        EXPECT_FALSE(str.isEmpty());
 }

@@ -15,9 +15,9 @@
 #include "framework/Clock.h"
 #include "games/AppSettings.h"
 #include "dictionary/Dictionary.h"
-#include "dictionary/DictionaryWriter.h"
 #include "games/tessaryl/TessarylWnd.h"
 #include "tests/support/ScriptedMessageBox.h"
+#include "tests/dictionary/DctTestFiles.h"
 #include "tests/support/TestEnv.h"
 
 // A dictionary of the given words (any order, any case), written with the shipped writer.
@@ -26,14 +26,8 @@ inline std::unique_ptr<CDictionary> MakeDictionary(std::vector<std::string> aWor
     static int s_nFile = 0;
     for (std::string& str : aWords)
         std::transform(str.begin(), str.end(), str.begin(), [](unsigned char ch) { return char(std::tolower(ch)); });
-    std::sort(aWords.begin(), aWords.end());
-    aWords.erase(std::unique(aWords.begin(), aWords.end()), aWords.end());
-    const QString strPath = TestRootFolder() + QStringLiteral("tess%1.dct").arg(++s_nFile);
-    QFile file(strPath);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(BuildDictionaryImage(aWords, nBlocks)) > 0);
-    file.close();
     auto pDictionary = std::make_unique<CDictionary>();
-    EXPECT_TRUE(pDictionary->LoadDictionary(strPath));
+    EXPECT_TRUE(pDictionary->LoadDictionary(MakeDictionaryFile(QStringLiteral("tess%1.dct").arg(++s_nFile), aWords, nBlocks)));
     return pDictionary;
 }
 
@@ -87,7 +81,6 @@ protected:
     CTessarylFinder& Finder() { return m_wnd.m_finder; }
     BOOL& Running() { return m_wnd.m_bGameRunning; }
     int& HintLen() { return m_wnd.m_nHintLen; }
-    const CPoint* CellCorners(int nCell) const { return m_wnd.m_aptCell[nCell]; }
     CRect CellTextRect(int nCell) const { return m_wnd.m_arcCellText[nCell]; }
 
     // Lays out a board without starting a game: the letters, the finder's copy, a running game.
@@ -110,11 +103,7 @@ protected:
         return CPoint((p[0].x + p[1].x + p[2].x + p[3].x) / 4, (p[0].y + p[1].y + p[2].y + p[3].y) / 4);
     }
     void TapCell(int nCell) { m_wnd.OnLButtonDown(MK_LBUTTON, CellCentre(nCell)); }
-    void TapCells(const std::vector<int>& anCells)
-    {
-        for (int n : anCells)
-            TapCell(n);
-    }
+    void TapCells(const std::vector<int>& anCells) { std::for_each(anCells.begin(), anCells.end(), [this](int n) { TapCell(n); }); }
     void TapSubmit() { m_wnd.OnLButtonDown(MK_LBUTTON, CPoint(5, 268 - 50)); }
     void TapBack() { m_wnd.OnLButtonDown(MK_LBUTTON, CPoint(5, 268 - 30)); }
     void TapHint() { m_wnd.OnLButtonDown(MK_LBUTTON, CPoint(5, 268 - 10)); }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "framework/Gdi.h"
+#include "framework/Wnd.h"
 
 // Copies a cx × cy piece of a bitmap, from (xSrc, ySrc), to (x, y) through the game's memory
 // context; a bitmap that failed to load draws nothing.
@@ -27,4 +28,15 @@ inline void DrawScoreDigits(CDC* pDC, CDC& dcMem, CBitmap& bmpDigits, int x, int
         CopyBitmapPiece(pDC, dcMem, bmpDigits, x + 10 * k, 0, 10, 13, 10 * (nShown % 10));
         nShown /= 10;
     }
+}
+
+// Draws with the window's own device context: what a drawing operation given none does. Before
+// the window exists there is nothing to draw on.
+template <class TWnd>
+void DrawInOwnDC(TWnd* pWnd, void (TWnd::*pfnDraw)(CDC*))
+{
+    if (!pWnd->GetSafeHwnd())
+        return;
+    CClientDC dc(pWnd);
+    (pWnd->*pfnDraw)(&dc);
 }

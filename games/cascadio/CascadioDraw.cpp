@@ -58,13 +58,8 @@ void CCascadioWnd::OnPaint()
 
 void CCascadioWnd::DrawBackground(CDC* pDC)
 {
-    if (pDC == nullptr) {
-        if (!GetSafeHwnd())
-            return;
-        CClientDC dc(this);
-        DrawBackground(&dc);
-        return;
-    }
+    if (pDC == nullptr)
+        return DrawInOwnDC(this, &CCascadioWnd::DrawBackground);
     DrawScreenBackground(pDC, m_rcClient, m_pBackground);
     CopyBitmap(pDC, m_bmpSubmit, 49, 248, 20, 20, 0);
     CopyBitmap(pDC, m_bmpBack, 89, 248, 20, 20, 0);
@@ -74,13 +69,8 @@ void CCascadioWnd::DrawBackground(CDC* pDC)
 
 void CCascadioWnd::DrawBoard(CDC* pDC)
 {
-    if (pDC == nullptr) {
-        if (!GetSafeHwnd())
-            return;
-        CClientDC dc(this);
-        DrawBoard(&dc);
-        return;
-    }
+    if (pDC == nullptr)
+        return DrawInOwnDC(this, &CCascadioWnd::DrawBoard);
     PrepareText(pDC);
     for (int r = 0; r < CASC_ROWS; ++r)
         for (int c = 0; c < CASC_COLUMNS; ++c)
@@ -160,25 +150,15 @@ void CCascadioWnd::RedrawColumns(const int* anLowest, CDC* pDC)
 
 void CCascadioWnd::DrawScore(CDC* pDC)
 {
-    if (pDC == nullptr) {
-        if (!GetSafeHwnd())
-            return;
-        CClientDC dc(this);
-        DrawScore(&dc);
-        return;
-    }
+    if (pDC == nullptr)
+        return DrawInOwnDC(this, &CCascadioWnd::DrawScore);
     DrawScoreDigits(pDC, m_dcMem, m_bmpDigits, 89, m_nScore);
 }
 
 void CCascadioWnd::DrawCritters(CDC* pDC)
 {
-    if (pDC == nullptr) {
-        if (!GetSafeHwnd())
-            return;
-        CClientDC dc(this);
-        DrawCritters(&dc);
-        return;
-    }
+    if (pDC == nullptr)
+        return DrawInOwnDC(this, &CCascadioWnd::DrawCritters);
     for (int r = 0; r < CASC_ROWS; ++r)
         for (int c = 0; c < CASC_COLUMNS; ++c)
             if (m_anCritter[CascCell(c, r)] != 0)

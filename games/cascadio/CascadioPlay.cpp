@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "games/AppSettings.h"
+#include "games/WordCheck.h"
 #include "dictionary/Dictionary.h"
 #include "framework/Clock.h"
 #include "framework/MessageBox.h"
@@ -102,17 +103,10 @@ void CCascadioWnd::SubmitWord()
 
 BOOL CCascadioWnd::CheckWord(const QString& strWord)
 {
-    if (m_pDictionary == nullptr || m_pDictionary->Contains(strWord))
-        return TRUE;
-    if (m_pApp && m_pApp->m_bVerifyIncorrect) {
-        const QString strText = QStringLiteral("'%1' not found in dictionary.  Add it?").arg(strWord);
-        if (ShowMessage(strText, QStringLiteral("Unknown word"), MB_YESNO | MB_ICONQUESTION) != IDYES)
-            return FALSE;
-        m_pDictionary->AddPersonalWord(strWord);
-        return TRUE;
-    }
-    ShowMessage(QStringLiteral("'%1' is not a valid word.").arg(strWord), QString(), MB_OK);
-    return FALSE;
+    return CheckWordOrOfferToAdd(m_pDictionary, m_pApp, strWord,
+                                 [this](const QString& strText, const QString& strCaption, UINT nType) {
+                                     return ShowMessage(strText, strCaption, nType);
+                                 });
 }
 
 void CCascadioWnd::RemoveWord()

@@ -82,13 +82,6 @@ void CSpanwrightWnd::NewGame()
     m_nWalkerX = 0;
     m_listWords.ResetContent();
     DealLetters();
-    if (GetSafeHwnd()) {
-        CClientDC dc(this);
-        DrawScene(&dc);
-        DrawWalker(&dc);
-        DrawBridge(&dc);
-        DrawTiles(&dc);
-        DrawScore(&dc);
-    }
+    DrawPlayArea();
     m_bRunning = TRUE;
 }

@@ -75,19 +75,29 @@ void CSpanwrightWnd::CopyBitmap(CDC* pDC, CBitmap& bitmap, int x, int y, int cx,
     CopyBitmapPiece(pDC, m_dcMem, bitmap, x, y, cx, cy, xSrc, ySrc);
 }
 
-void CSpanwrightWnd::DrawInOwnDC(void (CSpanwrightWnd::*pfnDraw)(CDC*))
+// Drawing outside a paint first makes sure the layout matches the window's size.
+void CSpanwrightWnd::DrawLaidOut(void (CSpanwrightWnd::*pfnDraw)(CDC*))
 {
-    if (!GetSafeHwnd())
-        return;
-    EnsureLayout();
-    CClientDC dc(this);
-    (this->*pfnDraw)(&dc);
+    if (GetSafeHwnd())
+        EnsureLayout();
+    DrawInOwnDC(this, pfnDraw);
+}
+
+void CSpanwrightWnd::DrawPlayArea(CDC* pDC)
+{
+    if (pDC == nullptr)
+        return DrawLaidOut(&CSpanwrightWnd::DrawPlayArea);
+    DrawScene(pDC);
+    DrawWalker(pDC);
+    DrawBridge(pDC);
+    DrawTiles(pDC);
+    DrawScore(pDC);
 }
 
 void CSpanwrightWnd::DrawBackground(CDC* pDC)
 {
     if (pDC == nullptr)
-        return DrawInOwnDC(&CSpanwrightWnd::DrawBackground);
+        return DrawLaidOut(&CSpanwrightWnd::DrawBackground);
     const int b = m_rcClient.bottom;
     DrawScreenBackground(pDC, m_rcClient, m_pBackground);
     CopyBitmap(pDC, m_bmpSubmit, 0, 130, 20, 20, 0);
@@ -99,14 +109,14 @@ void CSpanwrightWnd::DrawBackground(CDC* pDC)
 void CSpanwrightWnd::DrawScore(CDC* pDC)
 {
     if (pDC == nullptr)
-        return DrawInOwnDC(&CSpanwrightWnd::DrawScore);
+        return DrawLaidOut(&CSpanwrightWnd::DrawScore);
     DrawScoreDigits(pDC, m_dcMem, m_bmpDigits, 89, m_nScore);
 }
 
 void CSpanwrightWnd::DrawScene(CDC* pDC)
 {
     if (pDC == nullptr)
-        return DrawInOwnDC(&CSpanwrightWnd::DrawScene);
+        return DrawLaidOut(&CSpanwrightWnd::DrawScene);
     const int r = m_rcClient.right;
     CBrush* pOldBrush = pDC->SelectObject(&m_brushChasm);
     pDC->Rectangle(3, 20, r - 6, 100);
@@ -132,7 +142,7 @@ void CSpanwrightWnd::DrawScene(CDC* pDC)
 void CSpanwrightWnd::DrawBridge(CDC* pDC)
 {
     if (pDC == nullptr)
-        return DrawInOwnDC(&CSpanwrightWnd::DrawBridge);
+        return DrawLaidOut(&CSpanwrightWnd::DrawBridge);
     if (m_nBridgeLen <= 0 || !m_bmpBridge.GetSafeHandle())
         return;
     const int cx = std::min(m_nBridgeLen * SPAN_SEGMENT, m_bmpBridge.GetSize().cx);
@@ -142,7 +152,7 @@ void CSpanwrightWnd::DrawBridge(CDC* pDC)
 void CSpanwrightWnd::DrawWalker(CDC* pDC)
 {
     if (pDC == nullptr)
-        return DrawInOwnDC(&CSpanwrightWnd::DrawWalker);
+        return DrawLaidOut(&CSpanwrightWnd::DrawWalker);
     const int nFrame = std::clamp(m_nWalkerFrame, 0, SPAN_STANDING_FRAMES - 1);
     CopyBitmap(pDC, m_bmpWalker, m_nWalkerX + 3, 29, SPAN_FRAME_WIDTH, SPAN_FRAME_HEIGHT, SPAN_FRAME_WIDTH * nFrame);
     if (m_nWalkerX == 0) {
@@ -155,7 +165,7 @@ void CSpanwrightWnd::DrawWalker(CDC* pDC)
 void CSpanwrightWnd::DrawTiles(CDC* pDC)
 {
     if (pDC == nullptr)
-        return DrawInOwnDC(&CSpanwrightWnd::DrawTiles);
+        return DrawLaidOut(&CSpanwrightWnd::DrawTiles);
     for (int i = 0; i < SPAN_TILES; ++i) {
         pDC->FillRect(&m_rcSlot[i], &m_brushTile);
         pDC->Draw3dRect(&m_rcSlotFrame[i], m_clrTileLight, m_clrTileDark);

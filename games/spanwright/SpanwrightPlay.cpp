@@ -6,6 +6,7 @@
 #include <climits>
 
 #include "games/AppSettings.h"
+#include "games/WordCheck.h"
 #include "dictionary/Dictionary.h"
 #include "framework/MessageBox.h"
 #include "games/WordScore.h"
@@ -129,17 +130,10 @@ void CSpanwrightWnd::SubmitWord()
 
 BOOL CSpanwrightWnd::CheckWord(const QString& strWord)
 {
-    if (m_pDictionary == nullptr || m_pDictionary->Contains(strWord))
-        return TRUE;
-    if (!m_pApp || !m_pApp->m_bVerifyIncorrect) {
-        ShowMessage(QStringLiteral("'%1' is not a valid word.").arg(strWord));
-        return FALSE;
-    }
-    if (ShowMessage(QStringLiteral("'%1' not found in dictionary.  Add it?").arg(strWord),
-                    QStringLiteral("Unknown word"), MB_YESNO | MB_ICONQUESTION) != IDYES)
-        return FALSE;
-    m_pDictionary->AddPersonalWord(strWord);
-    return TRUE;
+    return CheckWordOrOfferToAdd(m_pDictionary, m_pApp, strWord,
+                                 [this](const QString& strText, const QString& strCaption, UINT nType) {
+                                     return ShowMessage(strText, strCaption, nType);
+                                 });
 }
 
 void CSpanwrightWnd::DealNewLetters()
@@ -229,13 +223,6 @@ void CSpanwrightWnd::QuitGame()
     m_listWords.ResetContent();
     for (QString& str : m_strLetters)
         str.clear();
-    if (GetSafeHwnd()) {
-        CClientDC dc(this);
-        DrawScene(&dc);
-        DrawWalker(&dc);
-        DrawBridge(&dc);
-        DrawTiles(&dc);
-        DrawScore(&dc);
-    }
+    DrawPlayArea();
     m_bRunning = FALSE;
 }

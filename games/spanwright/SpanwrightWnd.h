@@ -120,11 +120,13 @@ private:
     // Picks the walk up again after the window was hidden, with the rest or step it was in.
     void ResumeWalk();
     void ApplySavedGame(const SpanwrightSavedGame& game);
+    // The chasm, animal, bridge, tiles and score, as a new deal or a quit leaves them.
+    void DrawPlayArea(CDC* pDC = nullptr);
+    void DrawLaidOut(void (CSpanwrightWnd::*pfnDraw)(CDC*));
     void EnsureLayout();
     void CreateUsedWordList();
     void CopyBitmap(CDC* pDC, CBitmap& bitmap, int x, int y, int cx, int cy, int xSrc, int ySrc = 0);
     // A piece given no context draws into the window's own.
-    void DrawInOwnDC(void (CSpanwrightWnd::*pfnDraw)(CDC*));
     COLORREF TextColor() const;
 
     CBrush m_brushChasm;

@@ -163,26 +163,16 @@ void CTessarylWnd::DrawCell(int nCell, CDC* pDC, BOOL bForceNormal)
 
 void CTessarylWnd::DrawAllCells(CDC* pDC)
 {
-    if (pDC == nullptr) {
-        if (!GetSafeHwnd())
-            return;
-        CClientDC dc(this);
-        DrawAllCells(&dc);
-        return;
-    }
+    if (pDC == nullptr)
+        return DrawInOwnDC(this, &CTessarylWnd::DrawAllCells);
     for (int n = 0; n < TESS_CELLS; ++n)
         DrawCell(n, pDC);
 }
 
 void CTessarylWnd::DrawScore(CDC* pDC)
 {
-    if (pDC == nullptr) {
-        if (!GetSafeHwnd())
-            return;
-        CClientDC dc(this);
-        DrawScore(&dc);
-        return;
-    }
+    if (pDC == nullptr)
+        return DrawInOwnDC(this, &CTessarylWnd::DrawScore);
     DrawScoreDigits(pDC, m_dcMem, m_bmpDigits, 0, m_nScore);
 }
 

@@ -7,6 +7,7 @@
 #include "framework/MessageBox.h"
 #include "games/WordScore.h"
 #include "games/AppSettings.h"
+#include "games/WordCheck.h"
 
 void CTessarylWnd::OnLButtonDown(UINT /*nFlags*/, CPoint point)
 {
@@ -132,18 +133,11 @@ void CTessarylWnd::SubmitWord()
 
 BOOL CTessarylWnd::CheckWord(const QString& strWord)
 {
-    if (m_pDictionary == nullptr || m_pDictionary->Contains(strWord))
-        return TRUE;
-    if (m_pApp && m_pApp->m_bVerifyIncorrect) {
-        const QString strText = QStringLiteral("'%1' not found in dictionary.  Add it?").arg(strWord);
-        if (QxMessageBox(strText, QStringLiteral("Unknown word"), MB_YESNO | MB_ICONQUESTION) != IDYES)
-            return FALSE;
-        m_pDictionary->AddPersonalWord(strWord);
+    BOOL bAdded = FALSE;
+    const BOOL bPlayable = CheckWordOrOfferToAdd(m_pDictionary, m_pApp, strWord, QxMessageBox, &bAdded);
+    if (bAdded)
         m_finder.DictionaryChanged();
-        return TRUE;
-    }
-    QxMessageBox(QStringLiteral("'%1' is not a valid word.").arg(strWord));
-    return FALSE;
+    return bPlayable;
 }
 
 void CTessarylWnd::GiveHint()

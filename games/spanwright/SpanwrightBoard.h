@@ -13,6 +13,8 @@ constexpr int SPAN_FRAME_HEIGHT = 50;
 // than the end of the longest such bridge plus the banks' four segments.
 constexpr int SPAN_MAX_BRIDGE = SPAN_LEVEL_LETTERS - 1;
 constexpr int SPAN_MAX_WALKER_X = (SPAN_MAX_BRIDGE + 4) * SPAN_SEGMENT;
+// A rest longer than a minute between steps is no game any level could have left.
+constexpr int SPAN_MAX_STEP_DELAY = 60000;
 
 // The alphabet as the game deals it: entry 16 is "Qu".
 extern const char* const g_apszSpanAlphabet[26];

@@ -119,7 +119,7 @@ void CSpanwrightWnd::SubmitWord()
         m_nWalkerFrame = 0;
         DrawScene();
         DrawWalker();
-        if (m_nStepDelay - 500 > 500)
+        if (m_nStepDelay > 1000) // written so that no delay a file holds can overflow
             m_nStepDelay -= 500;
     }
     ClearSelection();

@@ -146,7 +146,8 @@ bool ParseSpanwrightText(const QString& strText, SpanwrightSavedGame& game)
         strLetter = strLetter.toUpper();
     }
     if (g.nScore < 0 || g.nBridgeLen < 0 || g.nBridgeLen > SPAN_MAX_BRIDGE || g.nWalkerFrame < 0 ||
-        g.nWalkerFrame >= SPAN_STANDING_FRAMES || g.nWalkerX < 0 || g.nWalkerX > SPAN_MAX_WALKER_X)
+        g.nWalkerFrame >= SPAN_STANDING_FRAMES || g.nWalkerX < 0 || g.nWalkerX > SPAN_MAX_WALKER_X ||
+        g.nStepDelay > SPAN_MAX_STEP_DELAY)
         return false;
     game = g;
     return true;

@@ -1,6 +1,7 @@
 // Tessaryl play: taps, the chain of selected cells, submitting and checking words, hints.
 #include "games/tessaryl/TessarylWnd.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "dictionary/Dictionary.h"
@@ -8,6 +9,7 @@
 #include "games/WordScore.h"
 #include "games/AppSettings.h"
 #include "games/WordCheck.h"
+#include "games/tessaryl/TessarylSavedText.h"
 
 void CTessarylWnd::OnLButtonDown(UINT /*nFlags*/, CPoint point)
 {
@@ -122,7 +124,7 @@ void CTessarylWnd::SubmitWord()
         m_nHintLen = 0;
         return;
     }
-    m_nScore += WordScore(m_strWord);
+    m_nScore = std::min(m_nScore + WordScore(m_strWord), TESS_MAX_SCORE);
     if (m_pApp && m_nScore > m_pApp->m_nCubeHiScore) // equalling it does not replace it
         m_pApp->m_nCubeHiScore = m_nScore;
     DrawScore();

@@ -115,6 +115,8 @@ BOOL ParseTessarylText(const QString& strText, CTessarylSavedGame& game)
     reader.SkipOneTab();
 
     game.m_nScore = reader.Number();
+    if (game.m_nScore < 0 || game.m_nScore > TESS_MAX_SCORE)
+        return FALSE;
     reader.ToNextTab();
     reader.SkipAllTabs();
 
@@ -122,7 +124,7 @@ BOOL ParseTessarylText(const QString& strText, CTessarylSavedGame& game)
     const int nUsed = reader.Number();
     reader.ToNextTab();
     reader.SkipAllTabs();
-    for (int i = 0; i < nUsed && !reader.AtEnd(); ++i) {
+    for (int i = 0; i < nUsed && !reader.AtEnd() && game.m_astrUsedWords.size() < TESS_MAX_USED_WORDS; ++i) {
         const QString strWord = reader.Field();
         reader.SkipOneTab();
         if (!strWord.isEmpty())

@@ -10,6 +10,11 @@
 
 // At most this many hints are written; the rest are found again by the word finder.
 constexpr int TESS_SAVED_HINTS = 25;
+// A score no game reaches; a text claiming more (or less than 0) was not written by a game.
+constexpr int TESS_MAX_SCORE = 999999999;
+// Far more words than one board holds: a longer list was not written by a game either, and would
+// only stall the interface filling the list box.
+constexpr int TESS_MAX_USED_WORDS = 5000;
 
 struct CTessarylSavedGame {
     // A cell the text did not reach stays empty; the loader then keeps the board's own letter there.

@@ -56,7 +56,7 @@ TEST_F(SpanwrightSave, ReadsLeniently)
         {"0|0|0|0|5000|A|0|B|0|C|0|D|0|E|0|F|0|G|0|2000000000|Cab|Fad", 0, 0, 0, 0, 5000, {"Cab", "Fad"}},
         {"0|0|0|0|5000|A|0|B|0|C|0|D|0|E|0|F|0|G|0|-5|Cab|", 0, 0, 0, 0, 5000, {}},
         // Words no seven tiles could spell are left out; the rest keep their order.
-        {"0|0|0|0|9999999999|a|0|b|0|c|0|d|0|e|0|f|0|g|0|5||Ab|Toolongx|B4d|Bead|", 0, 0, 0, 0, INT_MAX, {"Bead"}},
+        {"0|0|0|0|60000|a|0|b|0|c|0|d|0|e|0|f|0|g|0|5||Ab|Toolongx|B4d|Bead|", 0, 0, 0, 0, 60000, {"Bead"}},
         // A zero character ends the text.
         {"1|0|0|0|5000|A|0|B|0|C|0|D|0|E|0|F|0|G|0|2|Cab|@Fad|", 1, 0, 0, 0, 5000, {"Cab"}},
     };
@@ -89,6 +89,7 @@ TEST_F(SpanwrightSave, RefusesWhatNoGameCouldHaveWritten)
         "-525|22|0|7|5000|R|0|O|1|P|-1|E|-1|S|-1|T|-1|A|-1|0|",
         "525|-1|0|7|5000|R|0|O|1|P|-1|E|-1|S|-1|T|-1|A|-1|0|",
         "525|205|0|7|5000|R|0|O|1|P|-1|E|-1|S|-1|T|-1|A|-1|0|",     // beyond the longest bridge
+        "525|22|0|7|60001|R|0|O|1|P|-1|E|-1|S|-1|T|-1|A|-1|0|",     // a rest of over a minute
     };
     for (const char* psz : apszTexts) {
         EXPECT_FALSE(m_wnd.LoadFromText(Tabbed(psz))) << psz;
@@ -97,6 +98,8 @@ TEST_F(SpanwrightSave, RefusesWhatNoGameCouldHaveWritten)
         EXPECT_EQ(m_wnd.m_nSelected, 2);
     }
     EXPECT_TRUE(m_wnd.LoadFromText(Tabbed("525|204|0|30|5000|R|0|O|1|P|-1|E|-1|S|-1|T|-1|A|-1|0|")));
+    // The shortest rest a file can hold still steps down without overflowing at the next level.
+    EXPECT_TRUE(m_wnd.LoadFromText(Tabbed("525|22|0|7|-99999999999|R|0|O|1|P|-1|E|-1|S|-1|T|-1|A|-1|0|")));
 }
 
 TEST_F(SpanwrightSave, WalkAfterLoading)

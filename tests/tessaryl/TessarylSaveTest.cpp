@@ -103,7 +103,9 @@ TEST_F(TessarylSave, ATextThatCannotBeAGameIsRefusedAndTheGameStaysAsItWas)
     UsedWords().AddString(QStringLiteral("Cat"));
     Finder().AddHint(QStringLiteral("CAT"), Path({9, 12, 15}));
     for (const QString& strText : {QString(), QString("\t5\t0\t0\t"), QString("12345678\t5\t0\t0\t"),
-                                   QString("A B C ?D\t5\t"), QString("\x01\x02\x03")}) {
+                                   QString("A B C ?D\t5\t"), QString("\x01\x02\x03"),
+                                   Board(m_board) + "\t-1\t0\t0\t", Board(m_board) + "\t1000000000\t0\t0\t",
+                                   Board(m_board) + "\t99999999999999\t0\t0\t"}) {
         EXPECT_FALSE(m_wnd.LoadFromText(strText)) << strText.toStdString();
         EXPECT_EQ(CellList(), m_board);
         EXPECT_TRUE(Score() == 300 && UsedWords().GetCount() == 1 && Finder().GetHintCount() == 1);
@@ -139,8 +141,7 @@ TEST(TessarylSavedText, ReadsLenientlyButNeverPastTheTextOrTheBoard)
         {"nothing after the board", "", 0, {}, {}, {}},
         {"all tabs after score and count, one after each word", "12\t\t\t2\t\tAb\tCd\t0\t", 12, {"Ab", "Cd"}, {}, {}},
         {"an empty word between two tabs is not listed", "1\t3\tAb\t\tCd\t0\t", 1, {"Ab", "Cd"}, {}, {}},
-        {"numbers as the C library reads them", " -40x\tz\t", -40, {}, {}, {}},
-        {"a score past the integer range", "99999999999999\t0\t0\t", INT_MAX, {}, {}, {}},
+        {"numbers as the C library reads them", " +40x\tz\t", 40, {}, {}, {}},
         {"a count past the end of the text", "5\t2000000000\tAb\tCd", 5, {"Ab", "Cd"}, {}, {}},
         {"a hint count past the end", "0\t0\t2000000000\tAB\t1\t2\t-1\t\t\tCD\t3\t", 0, {}, {"AB", "CD"},
          {Path({1, 2}), Path({3})}},
@@ -169,4 +170,8 @@ TEST(TessarylSavedText, ReadsLenientlyButNeverPastTheTextOrTheBoard)
     ASSERT_TRUE(ParseTessarylText("QUA B", game));
     EXPECT_EQ(game.m_astrCells[0] + "|" + game.m_astrCells[1] + "|" + game.m_astrCells[2], QStringLiteral("QU|A|B"));
     EXPECT_TRUE(game.m_astrCells[3].isEmpty());
+
+    // However many words a text lists, no more are kept than a list box fills without stalling.
+    ASSERT_TRUE(ParseTessarylText(strBoard + "\t0\t6000\t" + QString("Ab\t").repeated(6000) + "0\t", game));
+    EXPECT_EQ(game.m_astrUsedWords.size(), TESS_MAX_USED_WORDS);
 }

@@ -19,11 +19,11 @@ QString GetSavedGameFolder(bool bCreate)
             QDir().mkpath(strFolder);
         return strFolder;
     }
-    // The card's file system may spell the folders in another case.
-    const QString strFolder = FindFileCaseBlind(strCard + QStringLiteral("My Documents/Quillotrix/data"));
-    if (bCreate && QFileInfo(strCard).isDir()) // a card pulled out meanwhile is not made up
-        QDir(strCard).mkpath(strFolder.mid(strCard.size()));
-    return strFolder + u'/';
+    // The card's file system may spell the folders in another case; folders made here take the
+    // spelling of those already there, so themes and saved games share one folder. A card pulled
+    // out meanwhile is not made up.
+    const QString strFolder = strCard + QStringLiteral("My Documents/Quillotrix/data");
+    return bCreate ? CreateFolderPath(strFolder, strCard) : FindFileCaseBlind(strFolder) + u'/';
 }
 
 QByteArray EncodeSavedGameText(const QString& strText)

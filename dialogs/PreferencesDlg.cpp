@@ -78,21 +78,6 @@ QComboBox* MakeCombo(QWidget* pParent, UINT nID, const QRect& rc, bool bEditable
 }
 } // namespace
 
-QString CreateFolderPath(const QString& strPath, const QString& strRoot)
-{
-    QString current = strRoot.endsWith(QLatin1Char('/')) ? strRoot : strRoot + QLatin1Char('/');
-    if (!strPath.startsWith(current))
-        return strPath;
-    const QStringList astrNames = strPath.mid(current.size()).split(QLatin1Char('/'), Qt::SkipEmptyParts);
-    for (const QString& strName : astrNames) {
-        const QString folder = FindFileCaseBlind(current + strName);
-        if (!QFileInfo(folder).isDir())
-            QDir().mkdir(folder);
-        current = folder + QLatin1Char('/');
-    }
-    return current;
-}
-
 CPreferencesDlg::CPreferencesDlg(AppSettings* pApp, QWidget* pParent)
     : CModalDialog(pParent), m_pApp(pApp)
 {

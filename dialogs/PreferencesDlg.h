@@ -86,7 +86,3 @@ private:
 
     QFrame* m_pPreviewBorder = nullptr;
 };
-
-// Makes the folders of strPath below strRoot (never strRoot itself); a folder that exists, in any
-// letter case, is used as it is. Returns the path as it now exists, ending in '/'.
-QString CreateFolderPath(const QString& strPath, const QString& strRoot);

@@ -155,3 +155,18 @@ QString GetWritableDataFolder()
     QDir().mkpath(strFolder);
     return WithSlash(strFolder);
 }
+
+QString CreateFolderPath(const QString& strPath, const QString& strRoot)
+{
+    QString current = strRoot.endsWith(QLatin1Char('/')) ? strRoot : strRoot + QLatin1Char('/');
+    if (!strPath.startsWith(current))
+        return strPath;
+    const QStringList astrNames = strPath.mid(current.size()).split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    for (const QString& strName : astrNames) {
+        const QString folder = FindFileCaseBlind(current + strName);
+        if (!QFileInfo(folder).isDir())
+            QDir().mkdir(folder);
+        current = folder + QLatin1Char('/');
+    }
+    return current;
+}

@@ -21,6 +21,10 @@ void SetReplaceWriteHook(std::function<bool(const QString& strPath)> fnHook);
 // Reads a whole file (found case-blind); false when it cannot be opened or read.
 bool ReadWholeFile(const QString& strPath, QByteArray& data);
 
+// Makes the folders of strPath below strRoot (never strRoot itself); a folder that exists, in any
+// letter case, is used as it is. Returns the path as it now exists, ending in '/'.
+QString CreateFolderPath(const QString& strPath, const QString& strRoot);
+
 // Deletes a file found case-blind; false when nothing was deleted.
 bool DeleteFileCaseBlind(const QString& strPath);
 

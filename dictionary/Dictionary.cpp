@@ -96,6 +96,7 @@ CDictionary::~CDictionary()
 
 void CDictionary::UnloadDictionary()
 {
+    m_nChangeCount.fetch_add(1);
     m_pOwnedImage.reset();
     m_pWordData = nullptr;
     FreeBlockIndexes();

@@ -69,6 +69,9 @@ public:
     // are not words); fn returns false to stop. Returns the number of words visited.
     int EnumBlockWords(int nBlock, const std::function<bool(const char* pszWord)>& fn) const;
     QStringList GetPersonalWords() const;
+    // Grows whenever an answer may have changed (a word added, a file loaded or unloaded), so that
+    // a search on another thread knows what it remembered is stale.
+    unsigned GetChangeCount() const { return m_nChangeCount.load(std::memory_order_relaxed); }
     BOOL IsPersonalDirty() const;
 
 private:
@@ -96,6 +99,7 @@ private:
 
     // The personal list is the one thing that changes while the word search runs.
     mutable std::shared_mutex m_mxPersonal;
+    std::atomic<unsigned> m_nChangeCount{0};
 
     BOOL m_bPersonalDirty;
     CSortedStringArray m_aBlockHeads;

@@ -94,6 +94,7 @@ BOOL CDictionary::AddPersonalWord(const QString& strWord)
     if (m_aPersonalWords.Find(strLower) < 0) {
         m_bPersonalDirty = TRUE;
         m_aPersonalWords.Add(strLower);
+        m_nChangeCount.fetch_add(1);
     }
     return TRUE;
 }

@@ -8,13 +8,10 @@
 #include "games/AppSettings.h"
 
 // fnShow(text, caption, type) shows a message box the game's way (holding its timers, say) and
-// returns the answer. *pbAdded, when given, tells whether the word went into the personal list.
+// returns the answer.
 template <class TShow>
-BOOL CheckWordOrOfferToAdd(CDictionary* pDictionary, const AppSettings* pApp, const QString& strWord, TShow fnShow,
-                           BOOL* pbAdded = nullptr)
+BOOL CheckWordOrOfferToAdd(CDictionary* pDictionary, const AppSettings* pApp, const QString& strWord, TShow fnShow)
 {
-    if (pbAdded)
-        *pbAdded = FALSE;
     if (pDictionary == nullptr || pDictionary->Contains(strWord))
         return TRUE;
     if (pApp && pApp->m_bVerifyIncorrect) {
@@ -22,8 +19,6 @@ BOOL CheckWordOrOfferToAdd(CDictionary* pDictionary, const AppSettings* pApp, co
                    MB_YESNO | MB_ICONQUESTION) != IDYES)
             return FALSE;
         pDictionary->AddPersonalWord(strWord);
-        if (pbAdded)
-            *pbAdded = TRUE;
         return TRUE;
     }
     fnShow(QStringLiteral("'%1' is not a valid word.").arg(strWord), QString(), MB_OK);

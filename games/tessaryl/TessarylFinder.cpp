@@ -169,7 +169,8 @@ int CTessarylFinder::StepNode(int nNode, const QString& strCell)
 
 void CTessarylFinder::LookUp(int nNode, BOOL& bIsWord, BOOL& bHasPrefix)
 {
-    const unsigned nValid = m_nDictEpoch.load(std::memory_order_relaxed) + 1;
+    // A word added in any game, or another dictionary, makes every remembered answer stale.
+    const unsigned nValid = m_nDictEpoch.load(std::memory_order_relaxed) + m_pDictionary->GetChangeCount() + 1;
     if (nNode >= 0 && m_aMemo[nNode].nEpoch == nValid) {
         bIsWord = m_aMemo[nNode].bIsWord;
         bHasPrefix = m_aMemo[nNode].bHasPrefix;

@@ -38,8 +38,6 @@ public:
     void SetDictionary(CDictionary* pDictionary);
     CDictionary* GetDictionary() const { return m_pDictionary; }
     void ClearWordList();
-    // The dictionary gained a word: answers remembered by the running search are stale.
-    void DictionaryChanged() { m_nDictEpoch.fetch_add(1); }
 
     // The thread is searching now: started, not paused and not finished.
     BOOL IsWorkerRunning() const { return m_bWorkerRunning.load(); }

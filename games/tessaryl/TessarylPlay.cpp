@@ -135,11 +135,7 @@ void CTessarylWnd::SubmitWord()
 
 BOOL CTessarylWnd::CheckWord(const QString& strWord)
 {
-    BOOL bAdded = FALSE;
-    const BOOL bPlayable = CheckWordOrOfferToAdd(m_pDictionary, m_pApp, strWord, QxMessageBox, &bAdded);
-    if (bAdded)
-        m_finder.DictionaryChanged();
-    return bPlayable;
+    return CheckWordOrOfferToAdd(m_pDictionary, m_pApp, strWord, QxMessageBox);
 }
 
 void CTessarylWnd::GiveHint()

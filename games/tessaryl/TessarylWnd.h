@@ -86,10 +86,8 @@ protected:
     void OnDestroy() override;
 
 private:
-    // The tests look at and set up the state directly.
-    friend class CTessarylFixture;
-    friend class ShellTest;
-    friend class HostPreferences;
+    // The tests look at and set up the state directly, through one door.
+    friend struct CTessarylAccess;
 
     COLORREF NormalColor() const;
     COLORREF SelectedColor() const;

@@ -11,6 +11,7 @@
 #include "dictionary/DictionaryWriter.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/RecordingTest.h"
+#include "tests/support/TessarylAccess.h"
 #include "tests/support/TestEnv.h"
 
 class ShellTest : public RecordingTest {
@@ -33,9 +34,9 @@ protected:
         WriteFileBytes(DictionaryPath(), BuildDictionaryImage({"able", "bridge", "cube", "drop", "tile", "word"}, 2));
     }
     // Tessaryl's running flag, score and found words.
-    static BOOL& TessarylRunning(CTessarylWnd& wnd) { return wnd.m_bGameRunning; }
-    static int& TessarylScore(CTessarylWnd& wnd) { return wnd.m_nScore; }
-    static CListBox& TessarylUsedWords(CTessarylWnd& wnd) { return wnd.m_wndUsedWords; }
+    static BOOL& TessarylRunning(CTessarylWnd& wnd) { return CTessarylAccess::Running(wnd); }
+    static int& TessarylScore(CTessarylWnd& wnd) { return CTessarylAccess::Score(wnd); }
+    static CListBox& TessarylUsedWords(CTessarylWnd& wnd) { return CTessarylAccess::UsedWords(wnd); }
     static void Spin()
     {
         for (int i = 0; i < 5; ++i)

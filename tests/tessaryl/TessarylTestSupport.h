@@ -16,6 +16,7 @@
 #include "games/AppSettings.h"
 #include "dictionary/Dictionary.h"
 #include "games/tessaryl/TessarylWnd.h"
+#include "tests/support/TessarylAccess.h"
 #include "tests/support/ScriptedMessageBox.h"
 #include "tests/dictionary/DctTestFiles.h"
 #include "tests/support/TestEnv.h"
@@ -73,33 +74,32 @@ protected:
     }
 
     // The window's state, for the tests' own checks and set-ups.
-    using CellArray = QString[TESS_CELLS];
-    CellArray& Cells() { return m_wnd.m_astrCells; }
-    int& Score() { return m_wnd.m_nScore; }
-    int& SelCount() { return m_wnd.m_nSelCount; }
-    CListBox& UsedWords() { return m_wnd.m_wndUsedWords; }
-    CTessarylFinder& Finder() { return m_wnd.m_finder; }
-    BOOL& Running() { return m_wnd.m_bGameRunning; }
-    int& HintLen() { return m_wnd.m_nHintLen; }
-    CRect CellTextRect(int nCell) const { return m_wnd.m_arcCellText[nCell]; }
+    CTessarylAccess::CellArray& Cells() { return CTessarylAccess::Cells(m_wnd); }
+    int& Score() { return CTessarylAccess::Score(m_wnd); }
+    int& SelCount() { return CTessarylAccess::SelCount(m_wnd); }
+    CListBox& UsedWords() { return CTessarylAccess::UsedWords(m_wnd); }
+    CTessarylFinder& Finder() { return CTessarylAccess::Finder(m_wnd); }
+    BOOL& Running() { return CTessarylAccess::Running(m_wnd); }
+    int& HintLen() { return CTessarylAccess::HintLen(m_wnd); }
+    CRect CellTextRect(int nCell) const { return CTessarylAccess::CellTextRect(m_wnd, nCell); }
 
     // Lays out a board without starting a game: the letters, the finder's copy, a running game.
     void SetBoard(const std::vector<QString>& astrCells)
     {
         m_wnd.StopWorker();
         for (int i = 0; i < TESS_CELLS; ++i)
-            m_wnd.m_astrCells[i] = astrCells[i];
-        m_wnd.m_finder.SetBoard(m_wnd.m_astrCells);
-        m_wnd.m_nSelCount = 0;
-        m_wnd.m_nScore = 0;
-        m_wnd.m_bGameRunning = TRUE;
+            Cells()[i] = astrCells[i];
+        Finder().SetBoard(Cells());
+        SelCount() = 0;
+        Score() = 0;
+        Running() = TRUE;
         m_wnd.Invalidate();
         m_wnd.UpdateWindow();
     }
 
     CPoint CellCentre(int nCell) const
     {
-        const CPoint* p = m_wnd.m_aptCell[nCell];
+        const CPoint* p = CTessarylAccess::CellCorners(m_wnd, nCell);
         return CPoint((p[0].x + p[1].x + p[2].x + p[3].x) / 4, (p[0].y + p[1].y + p[2].y + p[3].y) / 4);
     }
     void TapCell(int nCell) { m_wnd.OnLButtonDown(MK_LBUTTON, CellCentre(nCell)); }
@@ -122,7 +122,7 @@ protected:
         return img.scaled(img.size() / img.devicePixelRatio()).convertToFormat(QImage::Format_RGB32);
     }
 
-    std::vector<int> Selection() const { return std::vector<int>(m_wnd.m_anSelection, m_wnd.m_anSelection + m_wnd.m_nSelCount); }
+    std::vector<int> Selection() const { return CTessarylAccess::Selection(m_wnd); }
 
     // Keeps a test's dictionary until the window (and its finder thread) has gone.
     CDictionary* Keep(std::unique_ptr<CDictionary> pDictionary)

@@ -1,8 +1,10 @@
 // Fuzzer: the input is a saved Cascadio game as the file holds it (16-bit little-endian units); read
 // it, and when it is taken, check what was read and that writing it out reads back the same.
+#include <QByteArray>
 #include <QString>
 #include <cstdint>
 
+#include "app/SavedGameFile.h"
 #include "games/cascadio/CascadioText.h"
 
 namespace {
@@ -27,10 +29,8 @@ bool SameState(const CCascadioState& a, const CCascadioState& b)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
 {
-    QString str;
-    str.resize(qsizetype(nSize / 2));
-    for (size_t i = 0; i + 1 < nSize; i += 2)
-        str[qsizetype(i / 2)] = QChar(char16_t(pData[i] | (pData[i + 1] << 8)));
+    // As Open Game reads a file.
+    const QString str = DecodeSavedGameBytes(QByteArray(reinterpret_cast<const char*>(pData), qsizetype(nSize)));
 
     CCascadioState state;
     if (!ParseCascadioText(str, state))

@@ -1,8 +1,10 @@
 // Fuzzer: the input is a Spanwright saved-game file (16-bit little-endian characters); read it,
 // and when it is taken, check what was read and that writing it back reads back the same.
+#include <QByteArray>
 #include <QString>
 #include <cstdint>
 
+#include "app/SavedGameFile.h"
 #include "games/spanwright/SpanwrightText.h"
 
 namespace {
@@ -29,10 +31,9 @@ bool Same(const SpanwrightSavedGame& a, const SpanwrightSavedGame& b)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
 {
-    // As the shell reads a file: pairs of bytes, the odd last byte left out.
-    QString strText(qsizetype(nSize / 2), Qt::Uninitialized);
-    for (size_t i = 0; i + 1 < nSize; i += 2)
-        strText[qsizetype(i / 2)] = QChar(char16_t(pData[i] | (pData[i + 1] << 8)));
+    // As Open Game reads a file.
+    const QString strText =
+        DecodeSavedGameBytes(QByteArray(reinterpret_cast<const char*>(pData), qsizetype(nSize)));
 
     SpanwrightSavedGame game;
     if (!ParseSpanwrightText(strText, game))

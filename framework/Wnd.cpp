@@ -114,6 +114,8 @@ BOOL CWnd::ShowWindow(int nCmdShow)
     if (bShow && !bWasVisible)
         m_bNeedPaint = true;
     m_pWidget->setVisible(bShow);
+    if (bool(bWasVisible) != bShow)
+        OnShowWindow(bShow ? TRUE : FALSE);
     return bWasVisible;
 }
 

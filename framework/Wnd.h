@@ -77,6 +77,8 @@ protected:
     virtual int OnCreate() { return 0; }
     // Called before the window goes away.
     virtual void OnDestroy() {}
+    // Called by ShowWindow when the window is shown or hidden (not when it already was).
+    virtual void OnShowWindow(BOOL bShow) { (void)bShow; }
 
 private:
     friend class CWndWidget;

@@ -51,9 +51,6 @@ void CCascadioWnd::OnPaint()
     DrawBoard(&dc);
     DrawScore(&dc);
     DrawCritters(&dc);
-    // The timer stops while the screen is hidden; it starts again once the screen is painted.
-    if (m_bRunning && m_nTimerId == 0 && IsWindowVisible())
-        StartTimer();
 }
 
 void CCascadioWnd::DrawBackground(CDC* pDC)

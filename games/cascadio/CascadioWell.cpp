@@ -58,7 +58,7 @@ void CCascadioWnd::OnTimer(UINT_PTR /*nIDEvent*/)
     if (m_bDialogOpen)
         return;
     if (!IsWindowVisible()) {
-        // Hidden, the game stands still; the next paint, when the screen is shown again, restarts it.
+        // Hidden, the game stands still until the screen is shown again.
         StopTimer();
         return;
     }

@@ -205,3 +205,9 @@ BOOL CCascadioWnd::LoadFromText(const QString& strText)
     Invalidate(FALSE);
     return TRUE;
 }
+
+void CCascadioWnd::OnShowWindow(BOOL bShow)
+{
+    if (bShow && m_bRunning && m_nTimerId == 0)
+        StartTimer();
+}

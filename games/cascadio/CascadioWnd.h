@@ -54,6 +54,8 @@ public:
 
     // Drawing.
     void OnPaint() override;
+    // A game left running while another screen was shown goes on when this one shows again.
+    void OnShowWindow(BOOL bShow) override;
     void DrawBackground(CDC* pDC = nullptr);
     void DrawBoard(CDC* pDC = nullptr);
     void DrawCell(int c, int r, BOOL bCritter, CDC* pDC = nullptr);

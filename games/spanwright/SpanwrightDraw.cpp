@@ -59,8 +59,6 @@ void CSpanwrightWnd::OnPaint()
 {
     CPaintDC dc(this);
     EnsureLayout();
-    if (m_bWalkSuspended && IsWindowVisible())
-        ResumeWalk();
     DrawBackground(&dc);
     DrawScore(&dc);
     DrawScene(&dc);

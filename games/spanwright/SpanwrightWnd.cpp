@@ -103,3 +103,9 @@ void CSpanwrightWnd::ResumeWalk()
     if (m_bRunning && !m_bGameOver && m_bTimerStarted)
         StartWalkTimer(m_nWalkerFrame == 0 ? m_nStepDelay : int(STEP_PERIOD));
 }
+
+void CSpanwrightWnd::OnShowWindow(BOOL bShow)
+{
+    if (bShow)
+        ResumeWalk();
+}

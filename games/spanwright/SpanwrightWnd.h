@@ -59,6 +59,8 @@ public:
     void AnimateFall();
 
     void OnPaint() override;
+    // A walk held while another screen was shown goes on when this one shows again.
+    void OnShowWindow(BOOL bShow) override;
     void OnLButtonDown(UINT nFlags, CPoint point) override;
     void OnTimer(UINT_PTR nIDEvent) override;
 

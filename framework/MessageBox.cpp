@@ -1,4 +1,4 @@
-// Message boxes over QMessageBox, with a test hook.
+// The real message box over QMessageBox.
 #include "framework/MessageBox.h"
 
 #include <QApplication>
@@ -6,31 +6,17 @@
 #include <QPointer>
 
 namespace {
-MessageBoxResponder& Responder()
-{
-    static MessageBoxResponder s_responder;
-    return s_responder;
-}
 QPointer<QWidget>& Parent()
 {
     static QPointer<QWidget> s_parent;
     return s_parent;
 }
-} // namespace
 
-void SetMessageBoxResponder(MessageBoxResponder responder) { Responder() = std::move(responder); }
-
-void SetMessageBoxParent(QWidget* pParent) { Parent() = pParent; }
-
-int QxMessageBox(const QString& strText, const QString& strCaption, UINT nType)
+int ShowQtBox(const QString& strText, const QString& strCaption, UINT nType)
 {
-    const QString caption = strCaption.isEmpty() ? QStringLiteral("Quillotrix") : strCaption;
-    if (Responder())
-        return Responder()(strText, caption, nType);
-
     const bool bYesNo = (nType & 0x0F) == MB_YESNO;
     QMessageBox box(Parent());
-    box.setWindowTitle(caption);
+    box.setWindowTitle(strCaption);
     // Texts carry file paths and words the player typed: never read them as markup.
     box.setTextFormat(Qt::PlainText);
     box.setText(strText);
@@ -50,4 +36,13 @@ int QxMessageBox(const QString& strText, const QString& strCaption, UINT nType)
     if (bYesNo)
         return r == QMessageBox::Yes ? IDYES : IDNO;
     return IDOK;
+}
+} // namespace
+
+void InstallQtMessageBox() { SetDefaultMessageBox(ShowQtBox); }
+
+void SetMessageBoxParent(QWidget* pParent)
+{
+    InstallQtMessageBox();
+    Parent() = pParent;
 }

@@ -1,4 +1,5 @@
-// The one modal message box of the program, replaceable by tests.
+// The one modal message box of the program, replaceable by tests. The dispatch lives with the
+// core library, so code without widgets (the dictionary, the game models' tools) can still ask.
 #pragma once
 #include <QString>
 #include <functional>
@@ -14,5 +15,12 @@ int QxMessageBox(const QString& strText, const QString& strCaption = QString(), 
 using MessageBoxResponder = std::function<int(const QString& strText, const QString& strCaption, UINT nType)>;
 void SetMessageBoxResponder(MessageBoxResponder responder);
 
-// The window boxes are centred on; the main frame sets it.
+// The box shown when no responder is installed; the widget library installs the real one. With
+// none at all (a tool without a display) a box answers OK, or No to a question.
+void SetDefaultMessageBox(MessageBoxResponder box);
+
+// Makes the real box the default; every program with windows does it at start (see Wnd.cpp).
+void InstallQtMessageBox();
+
+// The window boxes are centred on; the main frame sets it (and so installs the real box).
 void SetMessageBoxParent(QWidget* pParent);

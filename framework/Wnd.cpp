@@ -8,6 +8,14 @@
 #include <QWidget>
 #include <cmath>
 
+#include "framework/MessageBox.h"
+
+namespace {
+// Every program with windows links this file, so the real message box is the default before any
+// window exists (the dispatch itself lives in the core library, which knows no widgets).
+const bool s_bQtMessageBox = (InstallQtMessageBox(), true);
+} // namespace
+
 // The Qt side of a CWnd: forwards paint, pen and timer events.
 class CWndWidget : public QWidget {
 public:

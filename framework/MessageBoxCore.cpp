@@ -1,0 +1,29 @@
+// Routing of message boxes: a test's responder first, then the installed box.
+#include "framework/MessageBox.h"
+
+namespace {
+MessageBoxResponder& Responder()
+{
+    static MessageBoxResponder s_responder;
+    return s_responder;
+}
+MessageBoxResponder& DefaultBox()
+{
+    static MessageBoxResponder s_box;
+    return s_box;
+}
+} // namespace
+
+void SetMessageBoxResponder(MessageBoxResponder responder) { Responder() = std::move(responder); }
+
+void SetDefaultMessageBox(MessageBoxResponder box) { DefaultBox() = std::move(box); }
+
+int QxMessageBox(const QString& strText, const QString& strCaption, UINT nType)
+{
+    const QString caption = strCaption.isEmpty() ? QStringLiteral("Quillotrix") : strCaption;
+    if (Responder())
+        return Responder()(strText, caption, nType);
+    if (DefaultBox())
+        return DefaultBox()(strText, caption, nType);
+    return (nType & 0x0F) == MB_YESNO ? IDNO : IDOK;
+}

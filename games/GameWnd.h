@@ -3,6 +3,7 @@
 #pragma once
 #include <QString>
 
+#include "framework/MessageBox.h"
 #include "framework/Wnd.h"
 
 class CDictionary;
@@ -34,11 +35,36 @@ public:
     virtual BOOL LoadFromText(const QString& strText) = 0;
 
     // Holds the game's timers still while a modal box is open; returns the previous setting.
-    virtual BOOL SetDialogOpen(BOOL bOpen) { (void)bOpen; return FALSE; }
+    virtual BOOL SetDialogOpen(BOOL bOpen)
+    {
+        const BOOL bWas = m_bDialogOpen;
+        m_bDialogOpen = bOpen;
+        return bWas;
+    }
     // Around the preferences dialog: the game stops background work, then takes up the new
     // choices and goes on.
     virtual void PauseForDialog() {}
     virtual void ResumeAfterDialog() {}
     // Before the host's screens go: any thread of the game ends, so that nothing it reads goes first.
     virtual void EndBackgroundWork() {}
+
+protected:
+    // Every box of a game goes through here: the game's timers (and Cascadio's taps) hold still
+    // while it is open, and whatever hold was set before is put back after.
+    int ShowMessage(const QString& strText, const QString& strCaption = QString(), UINT nType = MB_OK)
+    {
+        const BOOL bWas = SetDialogOpen(TRUE);
+        const int nAnswer = QxMessageBox(strText, strCaption, nType);
+        SetDialogOpen(bWas);
+        return nAnswer;
+    }
+    // The question of Quit Game while a game runs; TRUE on Yes.
+    BOOL ConfirmQuit()
+    {
+        return ShowMessage(QStringLiteral("Are you sure you want to quit?"), QStringLiteral("Confirmation"),
+                           MB_YESNO | MB_ICONQUESTION) == IDYES;
+    }
+
+    // Set while a modal box (the game's own or the shell's chooser) is open.
+    BOOL m_bDialogOpen = FALSE;
 };

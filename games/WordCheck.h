@@ -6,6 +6,7 @@
 #include "dictionary/Dictionary.h"
 #include "framework/MessageBox.h"
 #include "games/AppSettings.h"
+#include "games/GameModel.h"
 
 // fnShow(text, caption, type) shows a message box the game's way (holding its timers, say) and
 // returns the answer.
@@ -24,3 +25,36 @@ BOOL CheckWordOrOfferToAdd(CDictionary* pDictionary, const AppSettings* pApp, co
     fnShow(QStringLiteral("'%1' is not a valid word.").arg(strWord), QString(), MB_OK);
     return FALSE;
 }
+
+// The word check a game window hands its model: the program's dictionary and personal list, the
+// preference, and the add-word question shown the window's way (fnShow holds its timers).
+class CDictionaryWordCheck : public IWordCheck {
+public:
+    using ShowFn = std::function<int(const QString& strText, const QString& strCaption, UINT nType)>;
+
+    void SetDictionary(CDictionary* pDictionary) { m_pDictionary = pDictionary; }
+    void SetSettings(const AppSettings* pApp) { m_pApp = pApp; }
+    void SetShow(ShowFn fnShow) { m_fnShow = std::move(fnShow); }
+
+    bool Contains(const QString& strWord) override
+    {
+        return m_pDictionary == nullptr || m_pDictionary->Contains(strWord);
+    }
+    bool IsAddOfferOn() const override { return m_pApp != nullptr && m_pApp->m_bVerifyIncorrect; }
+    bool AskToAdd(const QString& strWord) override
+    {
+        const QString strText = QStringLiteral("'%1' not found in dictionary.  Add it?").arg(strWord);
+        const QString strCaption = QStringLiteral("Unknown word");
+        const UINT nType = MB_YESNO | MB_ICONQUESTION;
+        if ((m_fnShow ? m_fnShow(strText, strCaption, nType) : QxMessageBox(strText, strCaption, nType)) != IDYES)
+            return false;
+        if (m_pDictionary != nullptr)
+            m_pDictionary->AddPersonalWord(strWord);
+        return true;
+    }
+
+private:
+    CDictionary* m_pDictionary = nullptr;
+    const AppSettings* m_pApp = nullptr;
+    ShowFn m_fnShow;
+};

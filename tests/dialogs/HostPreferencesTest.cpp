@@ -67,7 +67,7 @@ TEST_F(HostPreferences, OKHandsTheChoicesToEveryGameAndTheMainScreen)
         return IDOK;
     });
     pFrame->FindCommand(ID_TOOLS_PREFERENCES)->trigger();
-    EXPECT_EQ(aHeld, (std::vector<BOOL>{FALSE, TRUE, TRUE})) << "Tessaryl has no timer to hold";
+    EXPECT_EQ(aHeld, (std::vector<BOOL>{TRUE, TRUE, TRUE})) << "every game is held, so none takes input under a box";
     for (CGameWnd* pGame : Host().GetGames()) {
         EXPECT_FALSE(pGame->SetDialogOpen(FALSE)) << "each goes on afterwards";
         EXPECT_EQ(PixelAt(*pGame, BACK_X, BACK_Y), 0xC8B400u) << qPrintable(pGame->GetHelpAnchor());

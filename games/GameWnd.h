@@ -41,6 +41,13 @@ public:
         m_bDialogOpen = bOpen;
         return bWas;
     }
+    // The window is minimised or another application has the focus: timed games hold still as
+    // under a box, and go on when the player is back.
+    void SetAway(BOOL bAway) { m_bAway = bAway; }
+    BOOL IsAway() const { return m_bAway; }
+    // Timers and input check this: a box is open or the player is away.
+    BOOL IsHeld() const { return m_bDialogOpen || m_bAway; }
+
     // Around the preferences dialog: the game stops background work, then takes up the new
     // choices and goes on.
     virtual void PauseForDialog() {}
@@ -67,4 +74,5 @@ protected:
 
     // Set while a modal box (the game's own or the shell's chooser) is open.
     BOOL m_bDialogOpen = FALSE;
+    BOOL m_bAway = FALSE;
 };

@@ -1,11 +1,14 @@
 // The help viewer: the desktop's URL opener showing the help file of the program folder.
 #include "framework/Help.h"
 
-#include <QDesktopServices>
 #include <QDir>
+#include <QPointer>
+#include <QProcess>
 #include <QStandardPaths>
+#include <QTimer>
 
 #include "framework/Files.h"
+#include "framework/MessageBox.h"
 
 namespace {
 HelpViewerStarter& Starter()
@@ -43,6 +46,50 @@ QByteArray HelpRedirectPage(const QUrl& url)
            "<body><a href=\"" + target + "\">Quillotrix Help</a></body></html>\n";
 }
 
+namespace {
+// The player is told where the help file is when the desktop's opener cannot show it: missing,
+// failing to start, or ending in failure (no browser) soon after. An opener still running after
+// a while has handed the page to a browser and is left alone.
+void OpenWithDesktop(const QUrl& url, const QString& strHelpFile)
+{
+    auto* pProcess = new QProcess;
+    bool* pbTold = new bool(false);
+    const auto fnTell = [pbTold, strHelpFile] {
+        if (*pbTold)
+            return;
+        *pbTold = true;
+        QxMessageBox(QStringLiteral("The help could not be opened.  Open this file in a web browser:\n%1")
+                         .arg(QDir::toNativeSeparators(strHelpFile)));
+    };
+    QObject::connect(pProcess, &QProcess::errorOccurred, [pProcess, fnTell](QProcess::ProcessError e) {
+        if (e == QProcess::FailedToStart) {
+            fnTell();
+            pProcess->deleteLater();
+        }
+    });
+    QObject::connect(pProcess, &QProcess::finished, [pProcess, fnTell](int nExit, QProcess::ExitStatus status) {
+        if (nExit != 0 || status != QProcess::NormalExit)
+            fnTell();
+        pProcess->deleteLater();
+    });
+    QObject::connect(pProcess, &QObject::destroyed, [pbTold] { delete pbTold; });
+    pProcess->setProgram(QStringLiteral("xdg-open"));
+    pProcess->setArguments({url.toString(QUrl::FullyEncoded)});
+    pProcess->setStandardInputFile(QProcess::nullDevice());
+    pProcess->setStandardOutputFile(QProcess::nullDevice());
+    pProcess->setStandardErrorFile(QProcess::nullDevice());
+    pProcess->start();
+    // A browser the opener runs in the foreground keeps it going: stop watching it then.
+    QPointer<QProcess> watched(pProcess);
+    QTimer::singleShot(30000, [watched] {
+        if (watched && watched->state() != QProcess::NotRunning) {
+            watched->disconnect();
+            QObject::connect(watched.data(), &QProcess::finished, watched.data(), &QObject::deleteLater);
+        }
+    });
+}
+} // namespace
+
 void StartHelpViewer(const QString& strCommandLine)
 {
     if (Starter()) {
@@ -56,9 +103,9 @@ void StartHelpViewer(const QString& strCommandLine)
         const QString strFolder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
         const QString strPage = strFolder + QStringLiteral("/help.htm");
         if (QDir().mkpath(strFolder) && WriteFileReplacing(strPage, HelpRedirectPage(url))) {
-            QDesktopServices::openUrl(QUrl::fromLocalFile(strPage));
+            OpenWithDesktop(QUrl::fromLocalFile(strPage), url.toLocalFile());
             return;
         }
     }
-    QDesktopServices::openUrl(url);
+    OpenWithDesktop(url, url.toLocalFile());
 }

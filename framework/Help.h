@@ -4,7 +4,8 @@
 #include <QUrl>
 #include <functional>
 
-// Passes the command line, exactly as given, to the viewer start; never waits, never reports.
+// Passes the command line, exactly as given, to the viewer start; never waits. When the desktop
+// cannot show the page, a message names the help file so the player can open it by hand.
 void StartHelpViewer(const QString& strCommandLine);
 
 // Tests replace the start to read the command line; an empty function restores the real one.

@@ -28,7 +28,7 @@ int ShowQtBox(const QString& strText, const QString& strCaption, UINT nType)
         box.setIcon(QMessageBox::Information);
     if (bYesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
+        box.setDefaultButton((nType & MB_DEFBUTTON2) ? QMessageBox::No : QMessageBox::Yes);
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }

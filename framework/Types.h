@@ -33,6 +33,8 @@ constexpr UINT MB_YESNO = 0x4;
 constexpr UINT MB_ICONQUESTION = 0x20;
 constexpr UINT MB_ICONEXCLAMATION = 0x30;
 constexpr UINT MB_ICONINFORMATION = 0x40;
+// The second button (No) is the default, so Enter answers No.
+constexpr UINT MB_DEFBUTTON2 = 0x100;
 constexpr int IDOK = 1;
 constexpr int IDCANCEL = 2;
 constexpr int IDYES = 6;

@@ -45,7 +45,8 @@ public:
     {
         const QString strText = QStringLiteral("'%1' not found in dictionary.  Add it?").arg(strWord);
         const QString strCaption = QStringLiteral("Unknown word");
-        const UINT nType = MB_YESNO | MB_ICONQUESTION;
+        // Enter must never add a word by accident: No is the default.
+        const UINT nType = MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2;
         if ((m_fnShow ? m_fnShow(strText, strCaption, nType) : QxMessageBox(strText, strCaption, nType)) != IDYES)
             return false;
         if (m_pDictionary != nullptr)

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QMouseEvent>
 #include <QSettings>
+#include <QThread>
 #include <QTimer>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -199,4 +200,79 @@ TEST(MessageBox, TextThatLooksLikeMarkupIsShownAsItIs)
     EXPECT_EQ(QxMessageBox(strText, "Confirmation", MB_YESNO), IDYES);
     EXPECT_EQ(eFormat, Qt::PlainText);
     EXPECT_EQ(strShown, strText);
+}
+
+TEST(Help, AnOpenerThatFailsOrIsMissingNamesTheHelpFile)
+{
+    const QString strHelp = TestProgramFolder() + "Quillotrix.htm";
+    QFile f(strHelp);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.close();
+    const QString strBin = TestRootFolder() + "fakebin/";
+    QDir().mkpath(strBin);
+    const QByteArray savedPath = qgetenv("PATH");
+    QStringList aShown;
+    SetMessageBoxResponder([&](const QString& strText, const QString&, UINT) {
+        aShown << strText;
+        return IDOK;
+    });
+    const auto fnWaitForMessage = [&] {
+        for (int i = 0; i < 500 && aShown.isEmpty(); ++i) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+            QThread::msleep(5);
+        }
+    };
+    // An opener that finds no browser ends in failure, as xdg-open does.
+    QFile script(strBin + "xdg-open");
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\nexit 3\n");
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("PATH", strBin.toLocal8Bit());
+    StartHelpViewer("file:Quillotrix.htm#Tessaryl");
+    fnWaitForMessage();
+    ASSERT_EQ(aShown.size(), 1);
+    EXPECT_TRUE(aShown[0].contains(strHelp)) << qPrintable(aShown[0]);
+
+    // No opener at all.
+    aShown.clear();
+    QFile::remove(strBin + "xdg-open");
+    StartHelpViewer("file:Quillotrix.htm");
+    fnWaitForMessage();
+    ASSERT_EQ(aShown.size(), 1);
+    EXPECT_TRUE(aShown[0].contains(strHelp));
+
+    // An opener that succeeds says nothing.
+    aShown.clear();
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\nexit 0\n");
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    StartHelpViewer("file:Quillotrix.htm");
+    for (int i = 0; i < 60; ++i) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(5);
+    }
+    EXPECT_TRUE(aShown.isEmpty());
+    qputenv("PATH", savedPath);
+    SetMessageBoxResponder({});
+}
+
+TEST(MessageBox, EnterAnswersNoWhenNoIsTheDefault)
+{
+    int nDefault = -1;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        if (auto* pBox = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            nDefault = pBox->standardButton(pBox->defaultButton());
+            pBox->defaultButton()->click();
+        }
+    });
+    timer.start(10);
+    EXPECT_EQ(QxMessageBox("'RLS' not found in dictionary.  Add it?", "Unknown word",
+                           MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2),
+              IDNO);
+    EXPECT_EQ(nDefault, QMessageBox::No);
+    EXPECT_EQ(QxMessageBox("Are you sure you want to quit?", "Confirmation", MB_YESNO | MB_ICONQUESTION), IDYES)
+        << "other questions keep Yes as their default";
 }

@@ -9,16 +9,8 @@
 #include <QStringList>
 #include <functional>
 
-// One finished game as the records see it.
-struct CGameResult {
-    int nScore = 0;
-    QDateTime dtEnded;
-    // Every word the player scored in this game, in the order played.
-    QStringList aWords;
-    // What the game adds to its line in the table: Tessaryl "words"; Cascadio "words" and
-    // "critters"; Spanwright "level" and "letters".
-    QJsonObject extra;
-};
+#include "games/GameResult.h"
+
 
 struct CRecordEntry {
     int nScore = 0;

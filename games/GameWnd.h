@@ -2,9 +2,11 @@
 // instead of naming each one.
 #pragma once
 #include <QString>
+#include <functional>
 
 #include "framework/MessageBox.h"
 #include "framework/Wnd.h"
+#include "games/GameResult.h"
 
 class CDictionary;
 class CPicture;
@@ -48,6 +50,14 @@ public:
     // Timers and input check this: a box is open or the player is away.
     BOOL IsHeld() const { return m_bDialogOpen || m_bAway; }
 
+    // The records: what the game on screen has made so far. A game counts once, from its start
+    // or load until it ends; the host marks it counted.
+    virtual CGameResult GetGameResult() const { return {}; }
+    BOOL IsResultCounted() const { return m_bResultCounted; }
+    void SetResultCounted(BOOL bCounted) { m_bResultCounted = bCounted; }
+    // The host hears here when a game ends by itself (a critter at the bottom, a fall).
+    std::function<void(CGameWnd* pGame)> m_fnGameEnded;
+
     // Around the preferences dialog: the game stops background work, then takes up the new
     // choices and goes on.
     virtual void PauseForDialog() {}
@@ -75,4 +85,11 @@ protected:
     // Set while a modal box (the game's own or the shell's chooser) is open.
     BOOL m_bDialogOpen = FALSE;
     BOOL m_bAway = FALSE;
+    BOOL m_bResultCounted = FALSE;
+
+    void NotifyGameEnded()
+    {
+        if (m_fnGameEnded)
+            m_fnGameEnded(this);
+    }
 };

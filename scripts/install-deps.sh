@@ -2,7 +2,7 @@
 # Installs the Debian 12 packages Quillotrix needs to build, run and test, when any is missing.
 set -euo pipefail
 # appstream gives the tests the validator for the desktop program's AppStream description.
-pkgs=(cmake g++ make qt6-base-dev fonts-liberation wamerican wamerican-large
+pkgs=(cmake g++ make qt6-base-dev fonts-liberation scowl
       libgtest-dev libbenchmark-dev xdg-utils appstream)
 [ "${QX_WITH_FUZZ:-0}" = 1 ] && pkgs+=(clang libclang-rt-14-dev)
 missing=()

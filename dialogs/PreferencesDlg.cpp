@@ -25,6 +25,18 @@ const QString SECTION = QStringLiteral("Settings");
 const QString CARD_FOLDER = QStringLiteral("My Documents/Quillotrix/");
 const QString NONE_ENTRY = QStringLiteral(" [None]");
 
+// The preset themes shipped in the program's own data folder. They are never erased; a player's
+// theme saved under a preset's name goes to the player's folder and is listed in its place.
+const char* const PRESET_THEMES[] = {"Classic", "High contrast", "Dark", "Colour-blind safe"};
+
+bool IsPresetThemeName(const QString& strName)
+{
+    for (const char* pszPreset : PRESET_THEMES)
+        if (strName.compare(QLatin1String(pszPreset), Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
 CRect ToCRect(const QRect& rc) { return CRect(rc.left(), rc.top(), rc.left() + rc.width(), rc.top() + rc.height()); }
 
 // The dialog fills the handheld's 240-pixel width; its controls keep their places, centred.
@@ -207,6 +219,11 @@ QString CPreferencesDlg::ThemePath(const QString& strFolder, const QString& strN
     return strFolder + strName + QStringLiteral(".thm");
 }
 
+BOOL CPreferencesDlg::IsPresetTheme(const QString& strFolder, const QString& strName)
+{
+    return IsPresetThemeName(strName) && QDir::cleanPath(strFolder) == QDir::cleanPath(GetReadOnlyDataFolder());
+}
+
 QString CPreferencesDlg::ListName(const QString& strFileName, BOOL bKeepExtension)
 {
     QString name = strFileName;
@@ -240,6 +257,13 @@ void CPreferencesDlg::FillLists()
                 AddSorted(m_cbBackground, ListName(f, TRUE), folder);
         }
     }
+
+    // The presets stay listed when the lists come from a storage card.
+    const QString strShipped = GetReadOnlyDataFolder();
+    if (!folders.contains(strShipped))
+        for (const char* pszPreset : PRESET_THEMES)
+            if (QFileInfo(FindFileCaseBlind(ThemePath(strShipped, QLatin1String(pszPreset)))).isFile())
+                AddSorted(m_cbTheme, QLatin1String(pszPreset), strShipped);
 
     // The current dictionary: its file name up to the first ".".
     QString strDict = FileNameOf(m_pApp->m_strDictionary);
@@ -408,6 +432,11 @@ void CPreferencesDlg::OnSaveTheme()
         return;
     }
     const QString folder = GetDataFolders(TRUE).front();
+    // Run from the build, the player's folder is the program's own, where the presets live.
+    if (IsPresetTheme(folder, name)) {
+        QxMessageBox(QStringLiteral("A preset theme cannot be overwritten.  Please choose another name."));
+        return;
+    }
     const QString path = ThemePath(folder, name);
     QFile existing(FindFileCaseBlind(path));
     if (existing.open(QIODevice::ReadOnly)) {
@@ -462,10 +491,19 @@ void CPreferencesDlg::OnEraseTheme()
     const QString name = m_cbTheme->itemText(n);
     if (name.isEmpty())
         return;
+    if (IsPresetTheme(m_cbTheme->itemData(n).toString(), name)) {
+        QxMessageBox(QStringLiteral("A preset theme cannot be erased"));
+        return;
+    }
     if (!IsSafeThemeName(name) || !DeleteFileCaseBlind(ThemePath(m_cbTheme->itemData(n).toString(), name))) {
         QxMessageBox(QStringLiteral("No such theme"));
         return;
     }
-    m_cbTheme->removeItem(n);
+    // The player's own theme of a preset's name is gone: the preset it hid is listed again.
+    const QString strShipped = GetReadOnlyDataFolder();
+    if (IsPresetThemeName(name) && QFileInfo(FindFileCaseBlind(ThemePath(strShipped, name))).isFile())
+        m_cbTheme->setItemData(n, strShipped);
+    else
+        m_cbTheme->removeItem(n);
     m_cbTheme->setCurrentIndex(0);
 }

@@ -90,13 +90,13 @@ TEST(ThemePresets, LoadAndKeepTheirPromises)
     EXPECT_GE(Contrast(high.m_crFont, high.m_crSelected), 1.5) << "apart in lightness as well as hue";
 
     const CTheme dark = LoadPreset("Dark");
-    EXPECT_LT(Luminance(dark.m_crCube), 0.05) << "dark tiles";
+    EXPECT_LT(Luminance(dark.m_crCube), 0.08) << "dark tiles";
     EXPECT_GT(Luminance(dark.m_crFont), 0.6) << "light letters";
     EXPECT_GE(Contrast(dark.m_crFont, dark.m_crCube), 7.0);
     EXPECT_GE(Contrast(dark.m_crSelected, dark.m_crCube), 4.5);
     const QImage slate(ShippedData() + dark.m_strBackgroundName);
     ASSERT_FALSE(slate.isNull());
-    EXPECT_LT(MeanLuminance(slate), 0.05) << "a dark background";
+    EXPECT_LT(MeanLuminance(slate), Luminance(dark.m_crCube)) << "a dark background, darker than the tiles";
 
     // Told apart without red or green: by lightness, also as either kind of dichromat sees them.
     const CTheme safe = LoadPreset("Colour-blind safe");
@@ -204,7 +204,7 @@ TEST_F(ThemePresetDialog, InstalledAPlayersThemeOfAPresetsNameHidesItUntilErased
     EXPECT_FALSE(QFileInfo::exists(strPlayer + "Dark.thm"));
     EXPECT_EQ(again.m_cbTheme->count(), 5) << "the preset is listed again";
     Pick(again, "Dark");
-    EXPECT_EQ(again.m_crCube, RGB(44, 48, 60));
+    EXPECT_EQ(again.m_crCube, RGB(58, 64, 80));
     again.OnEraseTheme();
     EXPECT_EQ(boxes.LastText(), "A preset theme cannot be erased");
     EXPECT_EQ(ReadFileBytes(strPrefix + "share/quillotrix/data/Dark.thm"), preset);

@@ -156,7 +156,7 @@ TEST_F(ThemePresetDialog, InTheProgramsOwnFolderPresetsAreListedAndKept)
     EXPECT_EQ(Listed(dlg), (QStringList {"", "Classic", "Colour-blind safe", "Dark", "High contrast"}));
     Pick(dlg, "High contrast");
     EXPECT_TRUE(boxes.boxes.empty());
-    EXPECT_EQ(dlg.m_crCube, RGB(0, 0, 0));
+    EXPECT_EQ(dlg.m_crCube, RGB(255, 255, 255));
     EXPECT_EQ(dlg.m_cbBackground->currentText(), " [None]");
 
     const QByteArray before = ReadFileBytes(DataFolder() + "Dark.thm");

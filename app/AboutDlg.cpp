@@ -24,6 +24,8 @@ CAboutDlg::CAboutDlg(QWidget* pParent) : QDialog(pParent)
     m_pTitle->setGeometry(Dlu(7, 7, 126, 14));
     m_font.CreateFont(16, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, QStringLiteral("Arial"));
     m_pTitle->setFont(m_font.GetQFont());
+    // As tall as its large font needs, clear of the version line below it.
+    m_pTitle->resize(m_pTitle->width(), m_pTitle->sizeHint().height());
 
     m_pVersion = new QLabel(QStringLiteral("Version 1.2"), this);
     PlaceLabel(m_pVersion, Dlu(7, 20, 37, 8));
@@ -34,7 +36,8 @@ CAboutDlg::CAboutDlg(QWidget* pParent) : QDialog(pParent)
     if (LoadBitmapResource(m_bmpPicture, 159)) {
         const CSize size = m_bmpPicture.GetSize();
         m_pPicture->setPixmap(QPixmap::fromImage(m_bmpPicture.GetImage()));
-        m_pPicture->setGeometry(rcPicture.left(), rcPicture.top(), size.cx, size.cy);
+        // Centred under the Help button, whatever the dialog unit.
+        m_pPicture->setGeometry((width() - size.cx) / 2, rcPicture.top(), size.cx, size.cy);
     }
 
     m_pHelp = new QPushButton(QStringLiteral("Help"), this);

@@ -12,6 +12,14 @@
 
 namespace {
 CRect ToCRect(const QRect& rc) { return CRect(rc.left(), rc.top(), rc.left() + rc.width(), rc.top() + rc.height()); }
+
+// The controls below the colour area keep their places, centred (they span 147 units).
+constexpr int MARGIN = 6;
+int DialogWidth() { return std::max(CModalDialog::Dlu(0, 0, 154, 0).width() + MARGIN, 240); }
+QRect Put(int x, int y, int cx, int cy)
+{
+    return CModalDialog::Dlu(x, y, cx, cy).translated((DialogWidth() - CModalDialog::Dlu(0, 0, 147, 0).width()) / 2, 0);
+}
 } // namespace
 
 CColorSelectDlg::CColorSelectDlg(QWidget* pParent) : CModalDialog(pParent)
@@ -19,12 +27,14 @@ CColorSelectDlg::CColorSelectDlg(QWidget* pParent) : CModalDialog(pParent)
     setWindowTitle(QStringLiteral("Color Selection"));
     // As wide as the handheld's screen, so the 231-pixel colour area fits beside its margin.
     const QRect rcDialog = Dlu(0, 0, 154, 150);
-    setFixedSize(std::max(rcDialog.width(), 240), rcDialog.height());
+    setFixedSize(DialogWidth(), rcDialog.height());
 
-    m_wndArea.Create(static_cast<QWidget*>(this), IDC_AREA, ToCRect(Dlu(0, 0, 150, 57)), TRUE);
+    // The area keeps the handheld's size in pixels, whatever the dialog unit: 92 pixels give its
+    // fourteen rows six pixels each.
+    m_wndArea.Create(static_cast<QWidget*>(this), IDC_AREA, CRect(0, 0, 231, 92), TRUE);
 
     // The current colour sits in a one-pixel border, outside its client area.
-    const QRect rcCurrent = Dlu(40, 63, 85, 16);
+    const QRect rcCurrent = Put(40, 63, 85, 16);
     auto* pBorder = new QFrame(this);
     pBorder->setFrameShape(QFrame::Box);
     pBorder->setGeometry(rcCurrent);
@@ -33,10 +43,10 @@ CColorSelectDlg::CColorSelectDlg(QWidget* pParent) : CModalDialog(pParent)
     const struct {
         const char* pszText;
         int x, y, cx, cy;
-    } aLabels[] = {{"Current", 9, 63, 26, 8}, {"Red", 1, 80, 14, 8}, {"Green", 50, 80, 20, 8}, {"Blue", 99, 80, 14, 8}};
+    } aLabels[] = {{"Current", 9, 63, 26, 16}, {"Red", 1, 81, 14, 8}, {"Green", 50, 81, 20, 8}, {"Blue", 99, 81, 14, 8}};
     for (const auto& l : aLabels) {
         auto* pLabel = new QLabel(QLatin1String(l.pszText), this);
-        QRect rc = Dlu(l.x, l.y, l.cx, l.cy);
+        QRect rc = Put(l.x, l.y, l.cx, l.cy);
         rc.setWidth(std::max(rc.width(), pLabel->sizeHint().width()));
         pLabel->setGeometry(rc);
     }
@@ -46,26 +56,27 @@ CColorSelectDlg::CColorSelectDlg(QWidget* pParent) : CModalDialog(pParent)
     for (int i = 0; i < 3; ++i) {
         m_apEdit[i] = new QLineEdit(this);
         m_apEdit[i]->setObjectName(QString::number(anEditIds[i]));
-        m_apEdit[i]->setGeometry(Dlu(anX[i], 89, 36, 14));
+        m_apEdit[i]->setGeometry(Put(anX[i], 91, 36, 14));
         // Digits only, but not capped: the value is taken modulo 256.
         m_apEdit[i]->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), m_apEdit[i]));
         connect(m_apEdit[i], &QLineEdit::textChanged, this, [this] { OnEditChange(); });
         m_apSpin[i] = new CSpinButtonCtrl(this);
         m_apSpin[i]->setObjectName(QString::number(anEditIds[i] + 1));
-        m_apSpin[i]->setGeometry(Dlu(anX[i] + 36, 89, 11, 14));
+        m_apSpin[i]->setGeometry(Put(anX[i] + 36, 91, 11, 14));
         m_apSpin[i]->SetBuddy(m_apEdit[i]);
     }
 
-    CreateOkCancel(m_pOK, Dlu(15, 129, 50, 14), m_pCancel, Dlu(83, 129, 50, 14));
+    CreateOkCancel(m_pOK, Put(15, 129, 50, 14), m_pCancel, Put(83, 129, 50, 14));
 }
 
 BOOL CColorSelectDlg::OnInitDialog()
 {
-    // Whole rows only, each column seven pixels wide.
+    // Whole rows only, each column seven pixels wide, centred with a margin above.
     CRect rc;
     m_wndArea.GetClientRect(&rc);
     const int h = rc.Height() / CColorAreaCtrl::ROWS * CColorAreaCtrl::ROWS;
-    m_wndArea.MoveWindow(CRect(4, 0, 4 + 231, h), TRUE);
+    const int x = std::max(4, (width() - 231) / 2);
+    m_wndArea.MoveWindow(CRect(x, MARGIN, x + 231, MARGIN + h), TRUE);
 
     const int anParts[3] = {GetRValue(m_color), GetGValue(m_color), GetBValue(m_color)};
     for (int i = 0; i < 3; ++i) {

@@ -10,9 +10,11 @@
 #include "framework/Wnd.h"
 
 namespace {
-// One dialog unit of the handheld's 8-point dialog font, in pixels.
-constexpr double DLU_X = 1.5;
-constexpr double DLU_Y = 1.625;
+// One dialog unit, in pixels. The handheld packed its dialogs at 1.5 by 1.625 pixels a unit; on
+// the desktop its font's texts need more room and the controls some air between them, so the same
+// layouts are spread wider.
+constexpr double DLU_X = 2.0;
+constexpr double DLU_Y = 2.0;
 
 CModalDialog::ModalRunner& Runner()
 {

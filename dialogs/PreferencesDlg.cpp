@@ -25,14 +25,28 @@ const QString SECTION = QStringLiteral("Settings");
 const QString CARD_FOLDER = QStringLiteral("My Documents/Quillotrix/");
 const QString NONE_ENTRY = QStringLiteral(" [None]");
 
+// The preset themes shipped in the program's own data folder. They are never erased; a player's
+// theme saved under a preset's name goes to the player's folder and is listed in its place.
+const char* const PRESET_THEMES[] = {"Classic", "High contrast", "Dark", "Colour-blind safe"};
+
+bool IsPresetThemeName(const QString& strName)
+{
+    for (const char* pszPreset : PRESET_THEMES)
+        if (strName.compare(QLatin1String(pszPreset), Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
 CRect ToCRect(const QRect& rc) { return CRect(rc.left(), rc.top(), rc.left() + rc.width(), rc.top() + rc.height()); }
 
-// The dialog fills the handheld's 240-pixel width; its controls keep their places, centred.
-constexpr int DIALOG_WIDTH = 240;
+// The controls keep their places, centred, with a margin on either side.
+int DialogWidth() { return std::max(240, CModalDialog::Dlu(0, 0, 141 + 8, 0).width()); }
 QRect Place(int x, int y, int cx, int cy)
 {
-    return CModalDialog::Dlu(x, y, cx, cy).translated((DIALOG_WIDTH - CModalDialog::Dlu(0, 0, 141, 0).width()) / 2, 0);
+    return CModalDialog::Dlu(x, y, cx, cy).translated((DialogWidth() - CModalDialog::Dlu(0, 0, 141, 0).width()) / 2, 0);
 }
+// Room between a right-aligned label and the control after it.
+constexpr int LABEL_GAP = 5;
 
 // Sorted lists keep their entries in case-blind order; an entry already there is not added again.
 int AddSorted(QComboBox* pCombo, const QString& strText, const QString& strFolder)
@@ -82,24 +96,26 @@ CPreferencesDlg::CPreferencesDlg(AppSettings* pApp, QWidget* pParent)
     : CModalDialog(pParent), m_pApp(pApp)
 {
     setWindowTitle(QStringLiteral("Preferences"));
-    setFixedSize(DIALOG_WIDTH, Dlu(0, 0, 141, 158).height());
+    setFixedSize(DialogWidth(), Dlu(0, 0, 141, 158).height());
 
     const struct {
         const char* pszText;
         int x, y, cx, cy;
-    } aLabels[] = {{"Dictionary", 5, 3, 33, 8}, {"Background", 0, 20, 38, 8}, {"Cube", 20, 33, 18, 8},
-                   {"Font", 57, 33, 16, 8},     {"Selected", 89, 33, 30, 8},  {"Theme", 12, 48, 24, 8}};
+    } aLabels[] = {{"Dictionary", 5, 3, 33, 10}, {"Background", 0, 18, 38, 10}, {"Cube", 20, 33, 18, 10},
+                   {"Font", 57, 33, 16, 10},     {"Selected", 89, 33, 30, 10},  {"Theme", 12, 47, 24, 10}};
     for (const auto& l : aLabels) {
         auto* pLabel = new QLabel(QLatin1String(l.pszText), this);
         pLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        // A text wider than its place first takes a smaller font, so that it stays clear of the
-        // swatch before it; right-aligned, whatever still does not fit grows to the left.
-        QRect rc = Place(l.x, l.y, l.cx, l.cy).adjusted(0, 0, 0, 4);
+        // As tall as the control beside it, so that the text sits level with the control's. A text
+        // wider than its place (a larger desktop font) first takes a smaller font; right-aligned,
+        // whatever still does not fit grows to the left.
+        QRect rc = Place(l.x, l.y, l.cx, l.cy).adjusted(0, 0, -LABEL_GAP, 0);
         for (QFont font = pLabel->font(); pLabel->sizeHint().width() > rc.width() && font.pixelSize() > 9;) {
             font.setPixelSize(font.pixelSize() - 1);
             pLabel->setFont(font);
         }
-        rc.setLeft(std::max(0, std::min(rc.left(), rc.right() - pLabel->sizeHint().width())));
+        // Only as wide as its text, so that it keeps clear of the swatch before it too.
+        rc.setLeft(std::max(0, rc.right() - pLabel->sizeHint().width()));
         pLabel->setGeometry(rc);
     }
 
@@ -127,12 +143,12 @@ CPreferencesDlg::CPreferencesDlg(AppSettings* pApp, QWidget* pParent)
     connect(m_cbTheme, &QComboBox::activated, this, [this] { OnThemeChanged(); });
     m_pSaveTheme = new QPushButton(QStringLiteral("Save theme"), this);
     m_pSaveTheme->setObjectName(QString::number(IDC_SAVETHEME));
-    m_pSaveTheme->setGeometry(Place(41, 62, 45, 14));
+    m_pSaveTheme->setGeometry(Place(41, 62, 44, 14));
     m_pSaveTheme->setAutoDefault(false);
     connect(m_pSaveTheme, &QPushButton::clicked, this, [this] { OnSaveTheme(); });
     m_pEraseTheme = new QPushButton(QStringLiteral("Erase theme"), this);
     m_pEraseTheme->setObjectName(QString::number(IDC_ERASETHEME));
-    m_pEraseTheme->setGeometry(Place(87, 62, 48, 14));
+    m_pEraseTheme->setGeometry(Place(88, 62, 47, 14));
     m_pEraseTheme->setAutoDefault(false);
     connect(m_pEraseTheme, &QPushButton::clicked, this, [this] { OnEraseTheme(); });
 
@@ -207,6 +223,11 @@ QString CPreferencesDlg::ThemePath(const QString& strFolder, const QString& strN
     return strFolder + strName + QStringLiteral(".thm");
 }
 
+BOOL CPreferencesDlg::IsPresetTheme(const QString& strFolder, const QString& strName)
+{
+    return IsPresetThemeName(strName) && QDir::cleanPath(strFolder) == QDir::cleanPath(GetReadOnlyDataFolder());
+}
+
 QString CPreferencesDlg::ListName(const QString& strFileName, BOOL bKeepExtension)
 {
     QString name = strFileName;
@@ -240,6 +261,13 @@ void CPreferencesDlg::FillLists()
                 AddSorted(m_cbBackground, ListName(f, TRUE), folder);
         }
     }
+
+    // The presets stay listed when the lists come from a storage card.
+    const QString strShipped = GetReadOnlyDataFolder();
+    if (!folders.contains(strShipped))
+        for (const char* pszPreset : PRESET_THEMES)
+            if (QFileInfo(FindFileCaseBlind(ThemePath(strShipped, QLatin1String(pszPreset)))).isFile())
+                AddSorted(m_cbTheme, QLatin1String(pszPreset), strShipped);
 
     // The current dictionary: its file name up to the first ".".
     QString strDict = FileNameOf(m_pApp->m_strDictionary);
@@ -408,6 +436,11 @@ void CPreferencesDlg::OnSaveTheme()
         return;
     }
     const QString folder = GetDataFolders(TRUE).front();
+    // Run from the build, the player's folder is the program's own, where the presets live.
+    if (IsPresetTheme(folder, name)) {
+        QxMessageBox(QStringLiteral("A preset theme cannot be overwritten.  Please choose another name."));
+        return;
+    }
     const QString path = ThemePath(folder, name);
     QFile existing(FindFileCaseBlind(path));
     if (existing.open(QIODevice::ReadOnly)) {
@@ -462,10 +495,19 @@ void CPreferencesDlg::OnEraseTheme()
     const QString name = m_cbTheme->itemText(n);
     if (name.isEmpty())
         return;
+    if (IsPresetTheme(m_cbTheme->itemData(n).toString(), name)) {
+        QxMessageBox(QStringLiteral("A preset theme cannot be erased"));
+        return;
+    }
     if (!IsSafeThemeName(name) || !DeleteFileCaseBlind(ThemePath(m_cbTheme->itemData(n).toString(), name))) {
         QxMessageBox(QStringLiteral("No such theme"));
         return;
     }
-    m_cbTheme->removeItem(n);
+    // The player's own theme of a preset's name is gone: the preset it hid is listed again.
+    const QString strShipped = GetReadOnlyDataFolder();
+    if (IsPresetThemeName(name) && QFileInfo(FindFileCaseBlind(ThemePath(strShipped, name))).isFile())
+        m_cbTheme->setItemData(n, strShipped);
+    else
+        m_cbTheme->removeItem(n);
     m_cbTheme->setCurrentIndex(0);
 }

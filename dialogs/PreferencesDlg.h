@@ -52,6 +52,8 @@ public:
     QStringList GetDataFolders(BOOL bCreate) const;
     // The theme file of a name in a folder.
     static QString ThemePath(const QString& strFolder, const QString& strName);
+    // A preset theme: one of the shipped names in the program's own data folder.
+    static BOOL IsPresetTheme(const QString& strFolder, const QString& strName);
     // A file name as the lists show it: cut at its first "." unless bKeepExtension, lower-cased,
     // first letter upper-cased.
     static QString ListName(const QString& strFileName, BOOL bKeepExtension);

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTreeWidget>
 
 #include "framework/MessageBox.h"
@@ -26,7 +27,7 @@ CSelectFileDlg::CSelectFileDlg(BOOL bSave, QWidget* pParent) : CModalDialog(pPar
 
     m_pEdit = new QLineEdit(this);
     m_pEdit->setObjectName(QStringLiteral("1025"));
-    m_pEdit->setGeometry(Dlu(7, 16, 122, 14));
+    m_pEdit->setGeometry(Dlu(7, 17, 122, 14));
 
     m_pListLabel = new QLabel(QStringLiteral("or select from list:"), this);
     m_pListLabel->setObjectName(QStringLiteral("1028"));
@@ -66,11 +67,14 @@ BOOL CSelectFileDlg::OnInitDialog()
     m_pList->setHeaderLabels({QStringLiteral("File"), QStringLiteral("Date")});
     for (int i = 0; i < 2; ++i)
         m_pList->headerItem()->setTextAlignment(i, Qt::AlignLeft | Qt::AlignVCenter);
-    // The client width: inside the border, before any scroll bar.
-    const int cxColumn = (m_pList->width() - 2 * m_pList->frameWidth()) / 2;
+    // The date column is as wide as the widest date needs; the name column takes the rest of the
+    // client width (inside the border, room kept for a scroll bar) and shows a cut name whole in
+    // its tool tip.
     m_pList->header()->setStretchLastSection(false);
-    m_pList->setColumnWidth(0, cxColumn);
-    m_pList->setColumnWidth(1, cxColumn);
+    const int cxClient = m_pList->width() - 2 * m_pList->frameWidth() - m_pList->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int cxDate = std::min(cxClient / 2, GetDateColumnWidth());
+    m_pList->setColumnWidth(0, cxClient - cxDate);
+    m_pList->setColumnWidth(1, cxDate);
 
     // The handheld's file system ignores case, so ".WCG" is listed with ".wcg"; the order is the
     // folder's own.
@@ -81,9 +85,18 @@ BOOL CSelectFileDlg::OnInitDialog()
     for (const QFileInfo& fi : dir.entryInfoList()) {
         auto* pItem = new QTreeWidgetItem(m_pList);
         pItem->setText(0, ListedName(fi.fileName()));
+        pItem->setToolTip(0, pItem->text(0));
         pItem->setText(1, FormatFileTime(fi.lastModified().toLocalTime()));
     }
     return TRUE;
+}
+
+int CSelectFileDlg::GetDateColumnWidth() const
+{
+    // The longest date there is (two-digit month, day, hour and minute), with the cell's margins.
+    const QFontMetrics fm(m_pList->font());
+    const QString strWidest = FormatFileTime(QDateTime(QDate(2088, 12, 28), QTime(22, 58)));
+    return fm.horizontalAdvance(strWidest) + 2 * m_pList->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + fm.averageCharWidth() * 2;
 }
 
 QString CSelectFileDlg::ListedName(const QString& strFileName)

@@ -39,6 +39,8 @@ public:
     static QString ListedName(const QString& strFileName);
     // "3/7/03 9:05 P": month, day, two-digit year, hour on a 12-hour clock, minute, A or P.
     static QString FormatFileTime(const QDateTime& dtLocal);
+    // Pixels the date column needs for any date, in the list's font.
+    int GetDateColumnWidth() const;
 
 protected:
     void showEvent(QShowEvent* e) override;

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages Quillotrix needs to build, run and test, when any is missing.
+# Installs the Debian 12 packages Quillotrix needs to build and run (and to test), when any is missing.
 set -euo pipefail
-# appstream gives the tests the validator for the desktop program's AppStream description.
-pkgs=(cmake g++ make qt6-base-dev fonts-liberation wamerican wamerican-large
-      libgtest-dev libbenchmark-dev xdg-utils appstream)
+# What the program needs to build and run; QX_WITH_TESTS=1 adds the test suites' and benchmarks'
+# (appstream gives the tests the validator for the desktop program's AppStream description).
+pkgs=(cmake g++ make qt6-base-dev fonts-liberation scowl xdg-utils)
+[ "${QX_WITH_TESTS:-0}" = 1 ] && pkgs+=(libgtest-dev libbenchmark-dev appstream)
 [ "${QX_WITH_FUZZ:-0}" = 1 ] && pkgs+=(clang libclang-rt-14-dev)
 missing=()
 for p in "${pkgs[@]}"; do

@@ -19,7 +19,7 @@
 namespace {
 
 const char kUsage[] =
-    "usage: quillotrix-dct build [--blocks N] WORDLIST OUTPUT.dct\n"
+    "usage: quillotrix-dct build [--blocks N] WORDLIST... OUTPUT.dct\n"
     "       quillotrix-dct check DICT [--personal FILE] [WORD...]\n"
     "       quillotrix-dct list DICT\n"
     "       quillotrix-dct info DICT\n"
@@ -113,28 +113,37 @@ int Build(int argc, char** argv)
     std::string strError;
     if (!ParseArgs(argc, argv, {"--blocks"}, args, strError))
         return Usage(strError);
-    if (args.positional.size() != 2)
-        return Usage("build takes a word list and an output file");
+    if (args.positional.size() < 2)
+        return Usage("build takes one or more word lists and an output file");
     unsigned long long nBlocks = dct::kBlockCount;
     if (!NumberOption(args, "--blocks", dct::kBlockCount, nBlocks, strError))
         return Usage(strError);
     if (nBlocks < 1)
         return Usage("--blocks needs a number from 1 to 128");
 
-    QFile in(PathArg(args.positional[0]));
-    if (!in.open(QIODevice::ReadOnly))
-        return Fail("cannot read word list " + args.positional[0]);
-    const QByteArray text = in.readAll();
+    // Several lists make one dictionary (a word list kept in parts by size, say): read as one text.
+    const std::string strOutput = args.positional.back();
+    args.positional.pop_back();
+    QByteArray text;
+    for (const std::string& strList : args.positional) {
+        QFile in(PathArg(strList));
+        if (!in.open(QIODevice::ReadOnly))
+            return Fail("cannot read word list " + strList);
+        text += in.readAll();
+        if (!text.isEmpty() && !text.endsWith('\n'))
+            text += '\n';
+    }
     DctWordListStats listStats;
     const std::vector<std::string> aWords = FilterWordList(text, &listStats);
     if (aWords.empty())
-        return Fail("no words made only of a-z in " + args.positional[0]);
+        return Fail(args.positional.size() == 1 ? "no words made only of a-z in " + args.positional[0]
+                                                : std::string("no words made only of a-z in the word lists"));
 
     DctImageStats imageStats;
     const QByteArray image = BuildDictionaryImage(aWords, int(nBlocks), &imageStats);
     // A new file renamed over the old: a running game that holds the old one is left alone.
-    if (!WriteFileReplacing(PathArg(args.positional[1]), image))
-        return Fail("cannot write " + args.positional[1]);
+    if (!WriteFileReplacing(PathArg(strOutput), image))
+        return Fail("cannot write " + strOutput);
 
     const double dBitsPerLetter = imageStats.nLetters ? double(imageStats.nDataBits) / double(imageStats.nLetters) : 0.0;
     std::printf("words kept: %d\nlines skipped: %d\nduplicates dropped: %d\nblocks: %d\nbytes: %lld\nbits per letter: %.2f\n",

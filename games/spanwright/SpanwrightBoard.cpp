@@ -15,6 +15,21 @@ namespace {
 // Draws of dictionary words before the deal gives up on the dictionary. A dictionary with usable
 // words fills the pool in a handful; one without any would otherwise draw for ever.
 constexpr int MAX_WORD_DRAWS = 1000;
+// Deals tried before one that spells no word is kept. Dropping the eighth letter can break the only
+// word a pool spells (RHYTHM without its Y); a fresh deal nearly always mends that at once.
+constexpr int MAX_DEALS = 20;
+
+// Some word of three letters or more can be spelled from the tiles; nUsed has a bit per tile taken.
+bool SpellsAWord(const CDictionary& dict, const QString* astrLetters, const QString& strSoFar = {}, int nUsed = 0)
+{
+    BOOL bWord = FALSE;
+    if (strSoFar.size() >= 3 && (!dict.LookupPrefix(strSoFar, bWord) || bWord))
+        return bWord;
+    for (int i = 0; i < SPAN_TILES; ++i)
+        if (!(nUsed & 1 << i) && SpellsAWord(dict, astrLetters, strSoFar + astrLetters[i], nUsed | 1 << i))
+            return true;
+    return false;
+}
 } // namespace
 
 QString DealLetterWithoutDictionary()
@@ -42,6 +57,13 @@ bool IsDealableWord(const char* pszWord)
 
 void CSpanwrightWnd::DealLetters()
 {
+    for (int nDeal = 0; nDeal < MAX_DEALS; ++nDeal)
+        if (!DealFromDictionary() || SpellsAWord(*m_pDictionary, m_strLetters))
+            return;
+}
+
+BOOL CSpanwrightWnd::DealFromDictionary()
+{
     QByteArray pool;
     if (m_pDictionary && m_pDictionary->HasWords()) {
         char szWord[128];
@@ -55,7 +77,7 @@ void CSpanwrightWnd::DealLetters()
         // No dictionary, or none that gives letters: the deal of a game without a dictionary.
         for (QString& strLetter : m_strLetters)
             strLetter = DealLetterWithoutDictionary();
-        return;
+        return FALSE;
     }
     pool.truncate(SPAN_TILES + 1);
     for (QString& strLetter : m_strLetters) {
@@ -63,6 +85,7 @@ void CSpanwrightWnd::DealLetters()
         strLetter = QString(QChar::fromLatin1(pool[k])).toUpper();
         pool.remove(k, 1);
     }
+    return TRUE;
 }
 
 void CSpanwrightWnd::NewGame()

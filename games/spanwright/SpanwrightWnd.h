@@ -35,8 +35,10 @@ public:
     void PauseForDialog() override { m_bWasDialogOpen = SetDialogOpen(TRUE); }
     void ResumeAfterDialog() override { SetDialogOpen(m_bWasDialogOpen); }
 
-    // Board.
+    // Board. A deal from the dictionary is dealt again (a few times at most) until it spells a word.
     void DealLetters();
+    // One deal from dictionary words; FALSE when the dictionary gave none and the plain deal was used.
+    BOOL DealFromDictionary();
 
     // Play.
     void SubmitWord();

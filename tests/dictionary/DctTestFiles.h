@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QString>
+#include <QStringList>
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -51,3 +52,36 @@ inline std::vector<std::string> MakeWords(size_t n)
 
 inline const char* ShippedComprehensive() { return QX_BIN_DIR "/data/English Comprehensive07.dct"; }
 inline const char* ShippedCommon() { return QX_BIN_DIR "/data/English Common.dct"; }
+inline const char* ShippedBritish() { return QX_BIN_DIR "/data/English British.dct"; }
+
+// The SCOWL word lists (Debian's scowl) of the given categories up to a size, as the build takes them.
+inline QStringList ScowlWordLists(const QStringList& astrCategories, int nMaxSize)
+{
+    QStringList astrFiles;
+    for (const QString& strCategory : astrCategories)
+        for (int nSize : {10, 20, 35, 40, 50, 55, 60, 70, 80, 95})
+            if (nSize <= nMaxSize && QFile::exists(QStringLiteral("/usr/share/dict/scowl/%1-words.%2").arg(strCategory).arg(nSize)))
+                astrFiles << QStringLiteral("/usr/share/dict/scowl/%1-words.%2").arg(strCategory).arg(nSize);
+    return astrFiles;
+}
+
+// The lists' text joined, one word a line (empty when a list cannot be read).
+inline QByteArray ReadWordLists(const QStringList& astrFiles)
+{
+    QByteArray text;
+    for (const QString& strFile : astrFiles) {
+        QFile file(strFile);
+        if (!file.open(QIODevice::ReadOnly))
+            return QByteArray();
+        text += file.readAll();
+        if (!text.endsWith('\n'))
+            text += '\n';
+    }
+    return text;
+}
+
+// The common list's words (American and shared English up to size 50), filtered as the writer does.
+inline std::vector<std::string> CommonListWords()
+{
+    return FilterWordList(ReadWordLists(ScowlWordLists({QStringLiteral("english"), QStringLiteral("american")}, 50)));
+}

@@ -92,6 +92,27 @@ TEST_F(SpanwrightBoard, EveryDealOfTheShippedDictionariesSpellsAWord)
     }
 }
 
+TEST_F(SpanwrightBoard, ADealThatLostItsWordIsDealtAgain)
+{
+    // Seven of RHYTHMIC's eight letters spell MYTH only when the dropped one is not M, Y or T; with
+    // no second chance three deals in eight would spell nothing. A list that never spells a word
+    // still ends its deal.
+    CDictionary* pDictionary = Keep(MakeDictionary({"rhythmic", "myth"}, 1));
+    m_wnd.SetDictionary(pDictionary);
+    for (unsigned nSeed = 1; nSeed <= 200; ++nSeed) {
+        std::srand(nSeed);
+        m_wnd.DealLetters();
+        ASSERT_TRUE(SpellsAWord(*pDictionary, m_wnd.m_strLetters)) << "seed " << nSeed << ": " << SortedLetters(m_wnd.m_strLetters);
+    }
+    CDictionary* pNever = Keep(MakeDictionary({"rhythmic"}, 1));
+    m_wnd.SetDictionary(pNever);
+    std::srand(3);
+    m_wnd.DealLetters();
+    const std::string strWord = "CHHIMRTY", strDealt = SortedLetters(m_wnd.m_strLetters);
+    EXPECT_EQ(strDealt.size(), 7u);
+    EXPECT_TRUE(std::includes(strWord.begin(), strWord.end(), strDealt.begin(), strDealt.end())) << strDealt;
+}
+
 TEST_F(SpanwrightBoard, NewGameStartsStillAndStopsTheWalk)
 {
     StartWith("CATSDOG");

@@ -97,3 +97,28 @@ TEST(TessarylFinder, ThreadHandshakes)
     EXPECT_FALSE(finder.IsWorkerAlive());
     SetGiveWay({});
 }
+
+// The shipped dictionaries' hints: whole words, never the abbreviations a board spells.
+TEST(TessarylFinder, ShippedDictionariesHintNoAbbreviations)
+{
+    // Face one: A B L / S G E / U L T; face two: G U A / X L R.
+    const std::vector<QString> astrCells = MakeBoard({{"ABLE", {0, 1, 2, 5}}, {"ABS", {0, 1, 3}}, {"ULT", {6, 7, 8}},
+                                                       {"GUAR", {9, 10, 11, 14}}, {"ALG", {11, 13, 9}}, {"G", {4}}});
+    const QStringList astrAbbreviations {"ABL", "ABS", "ALG", "GUAR", "ULT"};
+    auto pSpells = MakeDictionary({"abl", "abs", "alg", "guar", "ult", "able"});
+    QStringList astrAll = astrAbbreviations;
+    astrAll << "ABLE";
+    astrAll.sort();
+    ASSERT_EQ(Search(pSpells.get(), astrCells).astrWords, astrAll) << "the board spells every one";
+
+    for (const char* pszPath : {ShippedComprehensive(), ShippedCommon(), ShippedBritish()}) {
+        CDictionary dict;
+        ASSERT_TRUE(dict.LoadDictionary(QString::fromUtf8(pszPath)));
+        const QStringList astrHints = Search(&dict, astrCells).astrWords;
+        EXPECT_TRUE(astrHints.contains(QStringLiteral("ABLE"))) << pszPath;
+        for (const QString& strWord : astrAbbreviations)
+            EXPECT_FALSE(astrHints.contains(strWord)) << pszPath << ": " << strWord.toStdString();
+        for (const QString& strWord : astrHints)
+            EXPECT_TRUE(dict.Contains(strWord.toLower())) << pszPath << ": " << strWord.toStdString();
+    }
+}

@@ -32,13 +32,12 @@ inline std::unique_ptr<CDictionary> MakeDictionary(std::vector<std::string> aWor
     return pDictionary;
 }
 
-// An even sample of the system word list (every initial letter kept), as a mid-sized dictionary.
+// An even sample of the common word list (every initial letter kept), as a mid-sized dictionary.
 inline std::vector<std::string> SystemWords(size_t nMax)
 {
-    QFile file(QStringLiteral("/usr/share/dict/american-english"));
-    if (!file.open(QIODevice::ReadOnly))
+    std::vector<std::string> aWords = CommonListWords(), aSample;
+    if (aWords.empty())
         return {};
-    std::vector<std::string> aWords = FilterWordList(file.readAll()), aSample;
     for (size_t i = 0; i < aWords.size(); i += aWords.size() / nMax + 1)
         aSample.push_back(aWords[i]);
     return aSample;

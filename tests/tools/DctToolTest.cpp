@@ -32,23 +32,28 @@ ToolRun RunTool(const QStringList& args, const QByteArray& input = QByteArray())
 
 } // namespace
 
-// build then list gives the filtered list back, and so does the dictionary the build shipped.
+// build then list gives the filtered lists back, and so does each dictionary the build shipped.
 TEST(ToolRoundTrip, BuildThenListGivesTheFilteredListBack)
 {
-    const std::pair<QString, QString> lists[] = {{"/usr/share/dict/american-english-large", ShippedComprehensive()},
-                                                 {"/usr/share/dict/american-english", ShippedCommon()}};
+    const QStringList astrAmerican {"english", "american"}, astrBritish {"english", "british"};
+    const std::pair<QStringList, QString> lists[] = {{ScowlWordLists(astrAmerican, 70), ShippedComprehensive()},
+                                                     {ScowlWordLists(astrAmerican, 50), ShippedCommon()},
+                                                     {ScowlWordLists(astrBritish, 70), ShippedBritish()}};
     const QString out = TestRootFolder() + "roundtrip.dct";
-    for (const auto& [strWordList, strShipped] : lists) {
-        const ToolRun build = RunTool({"build", strWordList, out});
+    for (const auto& [astrLists, strShipped] : lists) {
+        ASSERT_GT(astrLists.size(), 4) << "the scowl package's word lists";
+        const ToolRun build = RunTool(QStringList {"build"} + astrLists + QStringList {out});
         ASSERT_EQ(build.nExit, 0) << build.err.constData();
         EXPECT_TRUE(build.out.contains("blocks: 128")) << build.out.constData();
-        // The filter, written out plainly: lines of a-z only, sorted byte-wise, each once.
-        QFile f(strWordList);
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        // The filter, written out plainly: lines of a-z only over all the lists, sorted byte-wise, each once.
         std::set<QByteArray> words;
-        for (const QByteArray& line : f.readAll().split('\n'))
-            if (!line.isEmpty() && std::all_of(line.begin(), line.end(), [](char c) { return c >= 'a' && c <= 'z'; }))
-                words.insert(line);
+        for (const QString& strList : astrLists) {
+            QFile f(strList);
+            ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+            for (const QByteArray& line : f.readAll().split('\n'))
+                if (!line.isEmpty() && std::all_of(line.begin(), line.end(), [](char c) { return c >= 'a' && c <= 'z'; }))
+                    words.insert(line);
+        }
         QByteArray expected;
         for (const QByteArray& w : words)
             expected += w + '\n';
@@ -58,6 +63,21 @@ TEST(ToolRoundTrip, BuildThenListGivesTheFilteredListBack)
             EXPECT_TRUE(list.out == expected) << qPrintable(dct) << ": " << list.out.size() << " bytes, " << expected.size() << " expected";
         }
     }
+}
+
+// Several lists make one dictionary; a list without a final line feed does not run into the next.
+TEST(ToolBuild, JoinsSeveralLists)
+{
+    const QString first = WriteTestFile("first.txt", "pear\nfig"), second = WriteTestFile("second.txt", "apple\nfig\n");
+    const QString out = TestRootFolder() + "joined.dct";
+    const ToolRun run = RunTool({"build", first, second, out});
+    ASSERT_EQ(run.nExit, 0) << run.err.constData();
+    EXPECT_TRUE(run.out.contains("words kept: 3") && run.out.contains("duplicates dropped: 1")) << run.out.constData();
+    EXPECT_EQ(RunTool({"list", out}).out, QByteArray("apple\nfig\npear\n"));
+    const ToolRun missing = RunTool({"build", first, TestRootFolder() + "nope.txt", out});
+    EXPECT_EQ(missing.nExit, 1);
+    EXPECT_TRUE(missing.err.contains("nope.txt")) << missing.err.constData();
+    EXPECT_EQ(RunTool({"list", out}).out, QByteArray("apple\nfig\npear\n")) << "a failed build leaves the old file";
 }
 
 TEST(ToolBuild, FiltersCountsAndBlocks)

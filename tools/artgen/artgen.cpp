@@ -862,6 +862,23 @@ QImage GreenLinen()
     return img;
 }
 
+// Dark slate for the dark theme: a low, cool mottle with faint veins, dark enough for light letters
+// beside dark tiles.
+QImage SlateTexture()
+{
+    const int n = 160;
+    const std::vector<double> mottle = TileNoise(n, 4, 5, 808);
+    const std::vector<double> veins = TileNoise(n, 8, 3, 909);
+    QImage img(n, n, QImage::Format_RGB32);
+    for (int y = 0; y < n; ++y)
+        for (int x = 0; x < n; ++x) {
+            const double vein = 1.0 - std::min(1.0, std::abs(veins[size_t(y) * n + x] - 0.5) * 12.0);
+            const double t = std::clamp((mottle[size_t(y) * n + x] - 0.3) / 0.4, 0.0, 1.0) * 0.8 + 0.2 * vein;
+            img.setPixel(x, y, Mix(qRgb(22, 26, 34), qRgb(46, 52, 64), t));
+        }
+    return img;
+}
+
 // Sand with wind ripples, as indices into a ramp of sand colours (for GIF).
 std::vector<unsigned char> SandIndices(int n, int nColours)
 {
@@ -1089,5 +1106,6 @@ int main(int argc, char** argv)
     SaveJpeg(BlueTexture(), QStringLiteral("Blue01.jpg"));
     SaveJpeg(GreenLinen(), QStringLiteral("Green02.jpg"));
     SaveSand(QStringLiteral("Sand03.gif"));
+    SaveJpeg(SlateTexture(), QStringLiteral("Slate04.jpg"));
     return g_nFailures == 0 ? 0 : 1;
 }

@@ -522,6 +522,8 @@ BOOL CDC::Polygon(const CPoint* lpPoints, int nCount)
     for (int i = 0; i < nCount; ++i)
         poly << QPoint(lpPoints[i].x, lpPoints[i].y);
     QPainter p(img);
+    // Shown larger than the handheld's pixels, slanted edges are smoothed; at 1x they stay hard.
+    p.setRenderHint(QPainter::Antialiasing, !SameRatio(img->devicePixelRatio(), 1.0));
     p.setBrush(m_brush.m_bNull ? QBrush(Qt::NoBrush) : QBrush(ToQColor(m_brush.m_cr)));
     if (m_pen.m_nStyle == PS_NULL)
         p.setPen(Qt::NoPen);
@@ -558,6 +560,7 @@ BOOL CDC::LineTo(int x, int y)
         FillSolidRect(x - (w - 1) / 2, y0, w, y1 - y0, m_pen.m_cr);
     } else {
         QPainter p(img);
+        p.setRenderHint(QPainter::Antialiasing, !SameRatio(img->devicePixelRatio(), 1.0));
         p.setPen(QPen(ToQColor(m_pen.m_cr), w, Qt::SolidLine, Qt::FlatCap));
         const int dx = x - from.x, dy = y - from.y;
         // Stop one step short along the major axis.

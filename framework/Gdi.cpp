@@ -783,24 +783,34 @@ BOOL CDC::ScrollDC(int dx, int dy, const CRect* lpRectScroll, const CRect* lpRec
         CRect rcFrom = rcVisible;
         rcFrom.OffsetRect(-dx, -dy);
         const qreal f = img->devicePixelRatio();
-        const QRect rcDevTo = ToDeviceRect(rcVisible.left, rcVisible.top, rcVisible.Width(), rcVisible.Height(), f);
-        const QRect rcDevFrom = ToDeviceRect(rcFrom.left, rcFrom.top, rcFrom.Width(), rcFrom.Height(), f);
-        if (rcDevTo.size() == rcDevFrom.size() && img->depth() == 32) {
-            // Row by row within the surface, in the order that never reads a row already moved.
-            const int nBytes = rcDevTo.width() * 4;
+        const QRect rcDevTo = ToDeviceRect(rcVisible.left, rcVisible.top, rcVisible.Width(), rcVisible.Height(), f)
+                                  .intersected(QRect(QPoint(0, 0), img->size()));
+        if (img->depth() == 32 && !rcDevTo.isEmpty()) {
+            // Logical pixels move whole: each device pixel takes the one at the same place within
+            // the logical pixel it came from (a last row or column repeats where a pixel grew).
+            auto source = [f](int nDev, int nShift, int nLimit) {
+                const int n = ToLogicalPixel(nDev, f);
+                const int nWithin = nDev - ToDevicePixel(n, f);
+                return std::clamp(std::min(ToDevicePixel(n - nShift, f) + nWithin, ToDevicePixel(n - nShift + 1, f) - 1), 0, nLimit - 1);
+            };
+            std::vector<int> aColumn(static_cast<size_t>(rcDevTo.width()));
+            for (int i = 0; i < rcDevTo.width(); ++i)
+                aColumn[size_t(i)] = source(rcDevTo.left() + i, dx, img->width());
+            std::vector<QRgb> aRow(aColumn.size());
             const int nRows = rcDevTo.height();
             for (int i = 0; i < nRows; ++i) {
-                const int k = rcDevTo.top() > rcDevFrom.top() ? nRows - 1 - i : i;
-                std::memmove(img->scanLine(rcDevTo.top() + k) + rcDevTo.left() * 4,
-                             img->constScanLine(rcDevFrom.top() + k) + rcDevFrom.left() * 4, size_t(nBytes));
+                // Downwards the rows are taken from the bottom, so none is read after it was written.
+                const int y = dy > 0 ? rcDevTo.bottom() - i : rcDevTo.top() + i;
+                const QRgb* in = reinterpret_cast<const QRgb*>(img->constScanLine(source(y, dy, img->height())));
+                for (size_t k = 0; k < aRow.size(); ++k)
+                    aRow[k] = in[aColumn[k]];
+                std::memcpy(reinterpret_cast<QRgb*>(img->scanLine(y)) + rcDevTo.left(), aRow.data(), aRow.size() * sizeof(QRgb));
             }
             Touched();
-        } else {
-            // At a fractional ratio the two areas may differ by a device pixel: stretch the copy.
-            QImage src = img->copy(rcDevFrom);
-            src.setDevicePixelRatio(f);
+        } else if (!rcDevTo.isEmpty()) {
+            const QImage src = img->copy();
             BltImage(QRect(rcVisible.left, rcVisible.top, rcVisible.Width(), rcVisible.Height()), src,
-                     QRectF(0, 0, rcFrom.Width(), rcFrom.Height()), SRCCOPY, false);
+                     QRectF(rcFrom.left, rcFrom.top, rcFrom.Width(), rcFrom.Height()), SRCCOPY, false);
         }
     }
 

@@ -522,14 +522,26 @@ BOOL CDC::Polygon(const CPoint* lpPoints, int nCount)
     for (int i = 0; i < nCount; ++i)
         poly << QPoint(lpPoints[i].x, lpPoints[i].y);
     QPainter p(img);
-    // Shown larger than the handheld's pixels, slanted edges are smoothed; at 1x they stay hard.
-    p.setRenderHint(QPainter::Antialiasing, !SameRatio(img->devicePixelRatio(), 1.0));
-    p.setBrush(m_brush.m_bNull ? QBrush(Qt::NoBrush) : QBrush(ToQColor(m_brush.m_cr)));
-    if (m_pen.m_nStyle == PS_NULL)
+    const QPen pen = m_pen.m_nStyle == PS_NULL
+        ? QPen(Qt::NoPen)
+        : QPen(ToQColor(m_pen.m_cr), m_pen.m_nWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+    const QBrush brush = m_brush.m_bNull ? QBrush(Qt::NoBrush) : QBrush(ToQColor(m_brush.m_cr));
+    if (SameRatio(img->devicePixelRatio(), 1.0) || (pen.style() == Qt::NoPen)) {
+        p.setPen(pen);
+        p.setBrush(brush);
+        p.drawPolygon(poly, Qt::OddEvenFill);
+    } else {
+        // Shown larger than the handheld's pixels, the outline is smoothed; the fill beneath it
+        // stays hard-edged (and quick), its steps hidden under the outline. Past 4 device pixels a
+        // pixel the steps are too fine to see and smoothing the thick outline costs most of a repaint.
         p.setPen(Qt::NoPen);
-    else
-        p.setPen(QPen(ToQColor(m_pen.m_cr), m_pen.m_nWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    p.drawPolygon(poly, Qt::OddEvenFill);
+        p.setBrush(brush);
+        p.drawPolygon(poly, Qt::OddEvenFill);
+        p.setRenderHint(QPainter::Antialiasing, img->devicePixelRatio() <= 4.0);
+        p.setPen(pen);
+        p.setBrush(Qt::NoBrush);
+        p.drawPolygon(poly, Qt::OddEvenFill);
+    }
     Touched();
     return TRUE;
 }

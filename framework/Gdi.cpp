@@ -3,7 +3,9 @@
 #include "framework/Gdi.h"
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPainter>
 #include <QPalette>
 #include <QPolygon>
@@ -635,6 +637,10 @@ int CDC::DrawText(const QString& str, CRect* lpRect, UINT nFormat)
     QImage* img = Target();
     if (!img)
         return 0;
+    const qreal f = img->devicePixelRatio();
+    const int nPixelSize = m_font.pixelSize() > 0 ? m_font.pixelSize() : QFontInfo(m_font).pixelSize();
+    if (!(nFormat & DT_NOCLIP) && m_nBkMode == TRANSPARENT && nPixelSize * f > LARGE_TEXT_PIXELS && !rc.isEmpty())
+        return DrawLargeText(str, rc, flags);
     QPainter p(img);
     p.setFont(m_font);
     p.setPen(ToQColor(m_crText));
@@ -646,6 +652,58 @@ int CDC::DrawText(const QString& str, CRect* lpRect, UINT nFormat)
     p.drawText(rc, flags, str);
     Touched();
     return bound.height();
+}
+
+int CDC::DrawLargeText(const QString& str, const QRect& rc, int flags)
+{
+    // Qt draws letters this large as outlines each time; a repaint of a large screen draws the
+    // same few letters in the same cells again and again, so each is drawn once and copied.
+    struct CText {
+        QImage image;
+        int nHeight;
+    };
+    static QHash<QString, CText> s_cache;
+    static qint64 s_nBytes = 0;
+    QImage* img = Target();
+    const qreal f = img->devicePixelRatio();
+    const QRect rcDev = ToDeviceRect(rc.left(), rc.top(), rc.width(), rc.height(), f);
+    const QString strKey = QStringLiteral("%1|%2|%3|%4x%5|%6|%7")
+                               .arg(str, m_font.key())
+                               .arg(m_crText)
+                               .arg(rc.width())
+                               .arg(rc.height())
+                               .arg(flags)
+                               .arg(f, 0, 'g', 12);
+    auto it = s_cache.find(strKey);
+    if (it == s_cache.end()) {
+        QImage text(rcDev.size(), QImage::Format_ARGB32_Premultiplied);
+        text.fill(Qt::transparent);
+        int nHeight = 0;
+        {
+            QImage view = text;
+            view.setDevicePixelRatio(f);
+            QPainter p(&view);
+            p.setFont(m_font);
+            p.setPen(ToQColor(m_crText));
+            const QRect rcLocal(0, 0, rc.width(), rc.height());
+            p.setClipRect(rcLocal);
+            nHeight = p.boundingRect(rcLocal, flags, str).height();
+            p.drawText(rcLocal, flags, str);
+            text = view;
+        }
+        text.setDevicePixelRatio(1.0);
+        if (s_nBytes > LARGE_TEXT_CACHE_BYTES) {
+            s_cache.clear();
+            s_nBytes = 0;
+        }
+        s_nBytes += text.sizeInBytes();
+        it = s_cache.insert(strKey, {text, nHeight});
+    }
+    QImage view = DeviceView(img);
+    QPainter p(&view);
+    p.drawImage(rcDev.topLeft(), it->image);
+    Touched();
+    return it->nHeight;
 }
 
 BOOL CDC::TextOut(int x, int y, const QString& str)

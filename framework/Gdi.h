@@ -244,6 +244,10 @@ protected:
     void Touched();
 
 private:
+    // Clipped text in the transparent mode at a size Qt would draw as outlines.
+    int DrawLargeText(const QString& str, const QRect& rc, int flags);
+    static constexpr int LARGE_TEXT_PIXELS = 64;
+    static constexpr qint64 LARGE_TEXT_CACHE_BYTES = 24 * 1024 * 1024;
     bool BltImage(const QRect& rcDest, const QImage& src, const QRectF& rcSrcLogical, DWORD dwRop, bool bSmooth);
     // The source of a copy onto this context, at this context's ratio where it is a bitmap.
     QImage SourceImage(CDC* pSrcDC, COLORREF crKey, bool* pbSmooth) const;

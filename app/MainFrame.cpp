@@ -3,15 +3,24 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QIcon>
+#include <QLabel>
 #include <QLayout>
 #include <QPixmap>
+#include <QScreen>
 #include <QShortcut>
 
 #include "app/QuillotrixApp.h"
 #include "framework/Help.h"
 #include "framework/MessageBox.h"
+#include "framework/Profile.h"
+#include "framework/Scale.h"
 #include "graphics/BitmapResource.h"
+
+namespace {
+const QString GEOMETRY_ENTRY = QStringLiteral("WindowGeometry");
+} // namespace
 
 CMainFrame::CMainFrame(CQuillotrixApp* pApp) : m_wndScreenHost(pApp), m_pApp(pApp)
 {
@@ -45,11 +54,12 @@ QAction* CMainFrame::FindCommand(UINT nID) const
 
 BOOL CMainFrame::Create()
 {
-    // The screen host fills the client area with exactly the handheld's screen.
+    // The screen host fills the client area and shows the handheld's screen as large as fits.
     if (!m_wndScreenHost.Create(static_cast<QWidget*>(this), AFX_IDW_PANE_FIRST, CRect(0, 0, 240, 268), TRUE))
         return FALSE;
     QWidget* pHost = m_wndScreenHost.GetSafeHwnd();
-    pHost->setFixedSize(240, 268);
+    pHost->setMinimumSize(120, 134);
+    pHost->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     pHost->setFocusPolicy(Qt::StrongFocus);
     setCentralWidget(pHost);
     setFocusProxy(pHost);
@@ -101,13 +111,93 @@ BOOL CMainFrame::Create()
     connect(pQuit, &QShortcut::activated, this, &CMainFrame::CloseConfirmed);
     auto* pHelp = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(pHelp, &QShortcut::activated, this, &CMainFrame::OnHelp);
+    auto* pFullScreen = new QShortcut(QKeySequence(Qt::Key_F11), this);
+    connect(pFullScreen, &QShortcut::activated, this, &CMainFrame::ToggleFullScreen);
 
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    m_pStatusBar = new QStatusBar(this);
+    m_pStatusText = new QLabel(m_pStatusBar);
+    m_pStatusBar->addWidget(m_pStatusText, 1);
+    setStatusBar(m_pStatusBar);
+
+    if (auto* pGuiApp = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        connect(pGuiApp, &QGuiApplication::applicationStateChanged, this, &CMainFrame::OnApplicationStateChanged);
     return TRUE;
+}
+
+void CMainFrame::SetStatusText(const QString& strText)
+{
+    if (m_pStatusText)
+        m_pStatusText->setText(strText);
+}
+
+void CMainFrame::ShowNotice(const QString& strText, int nMilliseconds)
+{
+    if (m_pStatusBar)
+        m_pStatusBar->showMessage(strText, std::max(0, nMilliseconds));
+}
+
+void CMainFrame::ClearNotice()
+{
+    if (m_pStatusBar)
+        m_pStatusBar->clearMessage();
+}
+
+QString CMainFrame::GetStatusText() const { return m_pStatusText ? m_pStatusText->text() : QString(); }
+QString CMainFrame::GetNotice() const { return m_pStatusBar ? m_pStatusBar->currentMessage() : QString(); }
+
+void CMainFrame::ToggleFullScreen() { setWindowState(windowState() ^ Qt::WindowFullScreen); }
+
+void CMainFrame::RestoreWindowGeometry()
+{
+    const QByteArray geometry = QByteArray::fromBase64(GetProfileString(SETTINGS_SECTION, GEOMETRY_ENTRY).toLatin1());
+    if (!geometry.isEmpty() && restoreGeometry(geometry))
+        return;
+    const QScreen* pScreen = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!pScreen)
+        return;
+    // The bars keep the desktop's own size; only the screens grow.
+    int nBars = 0;
+    for (QWidget* pBar : std::initializer_list<QWidget*>{m_pMenuBar, m_pToolBar, m_pStatusBar})
+        if (pBar)
+            nBars += pBar->sizeHint().height();
+    setGeometry(FirstWindowGeometry(pScreen->availableGeometry(), QSize(0, nBars), 240, 268));
+}
+
+void CMainFrame::SaveWindowGeometry()
+{
+    WriteProfileString(SETTINGS_SECTION, GEOMETRY_ENTRY, QString::fromLatin1(saveGeometry().toBase64()));
+}
+
+void CMainFrame::changeEvent(QEvent* pEvent)
+{
+    QMainWindow::changeEvent(pEvent);
+    if (pEvent->type() == QEvent::WindowStateChange)
+        UpdateAway();
+}
+
+void CMainFrame::OnApplicationStateChanged(Qt::ApplicationState state)
+{
+    // Hidden and suspended count as away too; only an active program is played.
+    m_bAppActive = state == Qt::ApplicationActive;
+    UpdateAway();
+}
+
+void CMainFrame::UpdateAway()
+{
+    const BOOL bAway = isMinimized() || !m_bAppActive;
+    if (bAway == m_bAway)
+        return;
+    m_bAway = bAway;
+    m_wndScreenHost.SetAway(bAway);
+    if (bAway && m_wndScreenHost.GetVisibleGame())
+        ShowNotice(QStringLiteral("Game paused"), 0);
+    else
+        ClearNotice();
 }
 
 void CMainFrame::ShowAndPaint()
 {
+    RestoreWindowGeometry();
     show();
     m_wndScreenHost.SetFocus();
     repaint();
@@ -126,6 +216,7 @@ void CMainFrame::closeEvent(QCloseEvent* pEvent)
         pEvent->ignore();
         return;
     }
+    SaveWindowGeometry();
     QMainWindow::closeEvent(pEvent);
 }
 

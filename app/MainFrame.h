@@ -1,7 +1,9 @@
-// CMainFrame: the program's window: menu bar, tool bar with the About button, and the screen host.
+// CMainFrame: the program's window: menu bar, tool bar with the About button, the screen host
+// filling the rest at any size, and the status line.
 #pragma once
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QToolBar>
 
 #include "app/ScreenHostWnd.h"
@@ -28,20 +30,46 @@ public:
 
     CScreenHostWnd& GetScreenHost() { return m_wndScreenHost; }
 
+    // The status line: a lasting text, and notices that cover it for a while (0: until cleared).
+    void SetStatusText(const QString& strText);
+    void ShowNotice(const QString& strText, int nMilliseconds = 3000);
+    void ClearNotice();
+    QString GetStatusText() const;
+    QString GetNotice() const;
+
+    // F11: fullscreen and back.
+    void ToggleFullScreen();
+    // The size, place and fullscreen state of the last run ("WindowGeometry"), or on a first start
+    // the largest size that fits about 85 % of the available screen.
+    void RestoreWindowGeometry();
+    void SaveWindowGeometry();
+
+    // The desktop tells us when the program goes behind another one or comes back.
+    void OnApplicationStateChanged(Qt::ApplicationState state);
+    BOOL IsAway() const { return m_bAway; }
+
 protected:
     // The window's close box asks about a running game as Exit does.
     void closeEvent(QCloseEvent* pEvent) override;
+    // Minimising holds the games.
+    void changeEvent(QEvent* pEvent) override;
 
 private:
     // Closes without asking again (Exit has asked already; Ctrl+Q never asks).
     void CloseConfirmed();
     QAction* AddCommand(QMenu* pMenu, const QString& strText, UINT nID, bool bEnabled = true);
+    // Away while minimised or while another program is in front; the games hold their clocks.
+    void UpdateAway();
 
     // In the order the handheld kept them: command bar, screen host, tool tips.
     QMenuBar* m_pMenuBar = nullptr;
     QToolBar* m_pToolBar = nullptr;
     CScreenHostWnd m_wndScreenHost;
     QString m_strToolTips[3];
+    QStatusBar* m_pStatusBar = nullptr;
+    class QLabel* m_pStatusText = nullptr;
     CQuillotrixApp* m_pApp;
     bool m_bCloseConfirmed = false;
+    bool m_bAppActive = true;
+    BOOL m_bAway = FALSE;
 };

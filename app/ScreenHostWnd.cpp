@@ -1,11 +1,16 @@
 // Screen creation, switching and the game commands.
 #include "app/ScreenHostWnd.h"
 
+#include <cmath>
+
 #include "app/QuillotrixApp.h"
 #include "framework/MessageBox.h"
+#include "framework/Scale.h"
 
 namespace {
 constexpr CRect SCREEN_RECT(0, 0, 240, 268);
+// Below this the letters could no longer be read.
+constexpr qreal MIN_SCREEN_SCALE = 0.5;
 } // namespace
 
 CScreenHostWnd::CScreenHostWnd(CQuillotrixApp* pApp) : m_wndMainScreen(pApp), m_pApp(pApp) {}
@@ -39,16 +44,44 @@ int CScreenHostWnd::OnCreate()
         QxMessageBox(QStringLiteral("Error loading dictionary %1").arg(m_pApp->m_strDictionary), QString(), MB_OK);
         m_bDictionaryErrorShown = TRUE;
     }
+    LayOutScreens();
     return 0;
 }
 
 void CScreenHostWnd::OnPaint()
 {
-    // Only the strip beside the screens is ever seen.
+    // Only the margins beside the screens are ever seen.
     CPaintDC dc(this);
     CRect rc;
     GetClientRect(&rc);
-    dc.FillSolidRect(&rc, GetSysColor(COLOR_WINDOW));
+    dc.FillSolidRect(&rc, GetSysColor(COLOR_BTNFACE));
+}
+
+void CScreenHostWnd::OnSize(UINT /*nType*/, int /*cx*/, int /*cy*/) { LayOutScreens(); }
+
+void CScreenHostWnd::LayOutScreens()
+{
+    if (!GetSafeHwnd())
+        return;
+    CRect rc;
+    GetClientRect(&rc);
+    const qreal s = std::max(MIN_SCREEN_SCALE, FitScale(QSize(rc.Width(), rc.Height()), SCREEN_RECT.Width(), SCREEN_RECT.Height()));
+    const int cx = int(std::ceil(SCREEN_RECT.Width() * s - 1e-6)), cy = int(std::ceil(SCREEN_RECT.Height() * s - 1e-6));
+    CRect rcScreen = SCREEN_RECT;
+    rcScreen.OffsetRect(std::max(0, (rc.Width() - cx) / 2), std::max(0, (rc.Height() - cy) / 2));
+    std::array<CWnd*, 4> apScreens{&m_wndMainScreen, &m_wndTessaryl, &m_wndSpanwright, &m_wndCascadio};
+    for (CWnd* pScreen : apScreens) {
+        if (!pScreen->GetSafeHwnd())
+            continue;
+        pScreen->SetDisplayScale(s);
+        pScreen->MoveWindow(rcScreen, FALSE);
+    }
+}
+
+void CScreenHostWnd::SetAway(BOOL bAway)
+{
+    for (CGameWnd* pGame : GetGames())
+        pGame->SetAway(bAway);
 }
 
 void CScreenHostWnd::ShowScreen(CWnd* pScreen)

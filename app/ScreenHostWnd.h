@@ -48,6 +48,11 @@ public:
     QString GetHelpCommandLine() const;
     // Shows the screen unless it is shown already, hiding the other three.
     void ShowScreen(CWnd* pScreen);
+    // The player is away (window minimised or another program in front): the games hold their
+    // clocks until the player is back.
+    void SetAway(BOOL bAway);
+    // Where the screens are shown and how large: centred, as large as the host allows.
+    qreal GetScreenScale() const { return m_wndMainScreen.GetDisplayScale(); }
 
     // The games in the host's order, each with the Game menu command that shows it. A new game
     // is a member below and a line here.
@@ -82,6 +87,7 @@ public:
 protected:
     int OnCreate() override;
     void OnPaint() override;
+    void OnSize(UINT nType, int cx, int cy) override;
 
 private:
     void OnNewGame();
@@ -92,6 +98,7 @@ private:
     void OnResetHighScores();
     void OnPreferences();
     void HandDictionaryToGames();
+    void LayOutScreens();
 
     BOOL m_bDictionaryErrorShown = FALSE;
     CQuillotrixApp* m_pApp;

@@ -1,14 +1,13 @@
-// quillotrix: opens the program's window at a zoom that suits the screen and runs it.
+// quillotrix: opens the program's window and runs it. The screens scale themselves with the window;
+// Qt's own QT_SCALE_FACTOR, when the player sets it, still scales everything.
 #include <QApplication>
 
 #include "app/QuillotrixApp.h"
-#include "framework/Zoom.h"
 
 int main(int argc, char** argv)
 {
-    const int nZoom = StartupZoom(argc, argv);
-    if (nZoom > 0)
-        qputenv("QT_SCALE_FACTOR", QByteArray::number(nZoom));
+    // Fractional desktop scales (1.25, 1.5) are used as they are, so the screens fill their space exactly.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillotrix"));
     QApplication::setOrganizationName(QStringLiteral("Brasswinkle"));

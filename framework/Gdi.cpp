@@ -3,12 +3,16 @@
 #include "framework/Gdi.h"
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPainter>
 #include <QPalette>
 #include <QPolygon>
 #include <algorithm>
+#include <climits>
 #include <cmath>
+#include <cstring>
 
 #include "framework/Wnd.h"
 
@@ -59,7 +63,58 @@ CBitmap& StockBitmap()
 }
 
 int Sign(int v) { return (v > 0) - (v < 0); }
+
+bool SameRatio(qreal a, qreal b) { return std::abs(a - b) < 1e-9; }
+
+// A header over the surface's own pixels with a ratio of 1, for painting in device pixels.
+QImage DeviceView(QImage* img)
+{
+    uchar* bits = img->bits();
+    return QImage(bits, img->width(), img->height(), img->bytesPerLine(), img->format());
+}
+
+// Hard pixels, each source pixel covering exactly the device pixels ToDevicePixel gives it.
+QImage ScaleNearest(const QImage& src, int w, int h, qreal ratio)
+{
+    QImage out(w, h, src.format());
+    std::vector<int> aColumn(static_cast<size_t>(w));
+    for (int x = 0; x < w; ++x)
+        aColumn[size_t(x)] = std::clamp(ToLogicalPixel(x, ratio), 0, src.width() - 1);
+    for (int y = 0; y < h; ++y) {
+        const QRgb* in = reinterpret_cast<const QRgb*>(src.constScanLine(std::clamp(ToLogicalPixel(y, ratio), 0, src.height() - 1)));
+        QRgb* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < w; ++x)
+            line[x] = in[aColumn[size_t(x)]];
+    }
+    return out;
+}
+
+// The logical size of a surface: its device size over its ratio, ignoring rounding dust.
+CSize LogicalSize(const QImage& img)
+{
+    const qreal f = img.devicePixelRatio();
+    return CSize(int(std::floor(img.width() / f + 1e-6)), int(std::floor(img.height() / f + 1e-6)));
+}
 } // namespace
+
+int ToDevicePixel(int n, qreal f) { return int(std::floor(n * f + 0.5)); }
+
+int ToLogicalPixel(int nDevice, qreal f)
+{
+    // The estimate may be one off where n * f lands just beside a half; the rounding decides.
+    int n = int(std::floor((nDevice + 0.5) / f));
+    while (n > INT_MIN / 4 && ToDevicePixel(n, f) > nDevice)
+        --n;
+    while (n < INT_MAX / 4 && ToDevicePixel(n + 1, f) <= nDevice)
+        ++n;
+    return n;
+}
+
+QRect ToDeviceRect(int x, int y, int cx, int cy, qreal f)
+{
+    const int left = ToDevicePixel(x, f), top = ToDevicePixel(y, f);
+    return QRect(left, top, ToDevicePixel(x + cx, f) - left, ToDevicePixel(y + cy, f) - top);
+}
 
 COLORREF GetSysColor(int nIndex)
 {
@@ -147,7 +202,73 @@ CBitmap::~CBitmap()
         m_pSelectedInto->SelectObject(&StockBitmap());
 }
 
-void CBitmap::Reset() { m_image = QImage(); }
+void CBitmap::Reset()
+{
+    m_image = QImage();
+    m_aVariants.clear();
+    m_aScaled.clear();
+}
+
+void CBitmap::AddVariant(const QImage& image)
+{
+    if (image.isNull() || m_image.isNull())
+        return;
+    QImage variant = image.convertToFormat(QImage::Format_RGB32);
+    variant.setDevicePixelRatio(image.devicePixelRatio());
+    m_aVariants.push_back(variant);
+    m_nVariantsBaseKey = m_image.cacheKey();
+    std::sort(m_aVariants.begin(), m_aVariants.end(),
+              [](const QImage& a, const QImage& b) { return a.devicePixelRatio() < b.devicePixelRatio(); });
+}
+
+QImage CBitmap::GetImageForRatio(qreal f, COLORREF crKey) const
+{
+    if (m_image.isNull())
+        return QImage();
+    if (crKey == CLR_NONE && SameRatio(m_image.devicePixelRatio(), f))
+        return m_image;
+    const qint64 nBaseKey = m_image.cacheKey();
+    for (const CScaled& scaled : m_aScaled)
+        if (SameRatio(scaled.f, f) && scaled.crKey == crKey && scaled.nBaseKey == nBaseKey)
+            return scaled.image;
+
+    // The nearest drawing at or above the ratio; variants no longer match a bitmap drawn on since.
+    QImage source = m_image;
+    if (m_nVariantsBaseKey == nBaseKey) {
+        for (const QImage& variant : m_aVariants) {
+            if (source.devicePixelRatio() >= f - 1e-9)
+                break;
+            source = variant;
+        }
+    }
+    const qreal srcRatio = source.devicePixelRatio();
+    if (crKey != CLR_NONE) {
+        QImage masked = source.convertToFormat(QImage::Format_ARGB32);
+        const QRgb key = qRgb(GetRValue(crKey), GetGValue(crKey), GetBValue(crKey)) & 0xFFFFFF;
+        for (int yy = 0; yy < masked.height(); ++yy) {
+            QRgb* line = reinterpret_cast<QRgb*>(masked.scanLine(yy));
+            for (int xx = 0; xx < masked.width(); ++xx)
+                if ((line[xx] & 0xFFFFFF) == key)
+                    line[xx] = 0;
+        }
+        source = masked.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    }
+    if (!SameRatio(srcRatio, f)) {
+        const QSizeF logical = source.deviceIndependentSize();
+        const bool bSmooth = m_bSmooth || srcRatio > f;
+        const int w = std::max(1, int(std::ceil(logical.width() * f - 1e-6)));
+        const int h = std::max(1, int(std::ceil(logical.height() * f - 1e-6)));
+        source = bSmooth ? source.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                         : ScaleNearest(source, w, h, f / srcRatio);
+    }
+    source.setDevicePixelRatio(f);
+    // A handful of ratios and key colours at most: drop stale entries first.
+    std::erase_if(m_aScaled, [nBaseKey](const CScaled& scaled) { return scaled.nBaseKey != nBaseKey; });
+    if (m_aScaled.size() >= 4)
+        m_aScaled.erase(m_aScaled.begin());
+    m_aScaled.push_back({f, crKey, nBaseKey, source});
+    return source;
+}
 
 BOOL CBitmap::Attach(const QImage& image)
 {
@@ -164,7 +285,7 @@ BOOL CBitmap::CreateCompatibleBitmap(CDC* pDC, int cx, int cy)
     if (cx <= 0 || cy <= 0)
         return FALSE;
     const qreal dpr = pDC ? pDC->GetDevicePixelRatio() : 1.0;
-    QImage image(int(std::ceil(cx * dpr)), int(std::ceil(cy * dpr)), QImage::Format_RGB32);
+    QImage image(int(std::ceil(cx * dpr - 1e-6)), int(std::ceil(cy * dpr - 1e-6)), QImage::Format_RGB32);
     if (image.isNull())
         return FALSE;
     image.fill(Qt::black);
@@ -329,8 +450,20 @@ void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF cr)
     rc.NormalizeRect();
     if (rc.IsRectEmpty())
         return;
-    QPainter p(img);
-    p.fillRect(QRect(rc.left, rc.top, rc.Width(), rc.Height()), ToQColor(cr));
+    // Filled in device pixels, so every fill and copy agrees on where a logical pixel lies.
+    const QRect rcDev = ToDeviceRect(rc.left, rc.top, rc.Width(), rc.Height(), img->devicePixelRatio())
+                            .intersected(QRect(QPoint(0, 0), img->size()));
+    if (rcDev.isEmpty())
+        return;
+    if (img->depth() == 32) {
+        const QRgb rgb = qRgb(GetRValue(cr), GetGValue(cr), GetBValue(cr));
+        for (int yy = rcDev.top(); yy <= rcDev.bottom(); ++yy)
+            std::fill_n(reinterpret_cast<QRgb*>(img->scanLine(yy)) + rcDev.left(), rcDev.width(), rgb);
+    } else {
+        QImage view = DeviceView(img);
+        QPainter p(&view);
+        p.fillRect(rcDev, ToQColor(cr));
+    }
     Touched();
 }
 
@@ -391,12 +524,26 @@ BOOL CDC::Polygon(const CPoint* lpPoints, int nCount)
     for (int i = 0; i < nCount; ++i)
         poly << QPoint(lpPoints[i].x, lpPoints[i].y);
     QPainter p(img);
-    p.setBrush(m_brush.m_bNull ? QBrush(Qt::NoBrush) : QBrush(ToQColor(m_brush.m_cr)));
-    if (m_pen.m_nStyle == PS_NULL)
+    const QPen pen = m_pen.m_nStyle == PS_NULL
+        ? QPen(Qt::NoPen)
+        : QPen(ToQColor(m_pen.m_cr), m_pen.m_nWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+    const QBrush brush = m_brush.m_bNull ? QBrush(Qt::NoBrush) : QBrush(ToQColor(m_brush.m_cr));
+    if (SameRatio(img->devicePixelRatio(), 1.0) || (pen.style() == Qt::NoPen)) {
+        p.setPen(pen);
+        p.setBrush(brush);
+        p.drawPolygon(poly, Qt::OddEvenFill);
+    } else {
+        // Shown larger than the handheld's pixels, the outline is smoothed; the fill beneath it
+        // stays hard-edged (and quick), its steps hidden under the outline. Past 4 device pixels a
+        // pixel the steps are too fine to see and smoothing the thick outline costs most of a repaint.
         p.setPen(Qt::NoPen);
-    else
-        p.setPen(QPen(ToQColor(m_pen.m_cr), m_pen.m_nWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    p.drawPolygon(poly, Qt::OddEvenFill);
+        p.setBrush(brush);
+        p.drawPolygon(poly, Qt::OddEvenFill);
+        p.setRenderHint(QPainter::Antialiasing, img->devicePixelRatio() <= 4.0);
+        p.setPen(pen);
+        p.setBrush(Qt::NoBrush);
+        p.drawPolygon(poly, Qt::OddEvenFill);
+    }
     Touched();
     return TRUE;
 }
@@ -427,6 +574,7 @@ BOOL CDC::LineTo(int x, int y)
         FillSolidRect(x - (w - 1) / 2, y0, w, y1 - y0, m_pen.m_cr);
     } else {
         QPainter p(img);
+        p.setRenderHint(QPainter::Antialiasing, !SameRatio(img->devicePixelRatio(), 1.0));
         p.setPen(QPen(ToQColor(m_pen.m_cr), w, Qt::SolidLine, Qt::FlatCap));
         const int dx = x - from.x, dy = y - from.y;
         // Stop one step short along the major axis.
@@ -451,7 +599,7 @@ COLORREF CDC::GetPixel(int x, int y) const
     if (!img)
         return CLR_INVALID;
     const qreal dpr = img->devicePixelRatio();
-    const int px = int(std::floor(x * dpr)), py = int(std::floor(y * dpr));
+    const int px = ToDevicePixel(x, dpr), py = ToDevicePixel(y, dpr);
     if (x < 0 || y < 0 || !img->valid(px, py))
         return CLR_INVALID;
     return FromQRgb(img->pixel(px, py));
@@ -489,6 +637,10 @@ int CDC::DrawText(const QString& str, CRect* lpRect, UINT nFormat)
     QImage* img = Target();
     if (!img)
         return 0;
+    const qreal f = img->devicePixelRatio();
+    const int nPixelSize = m_font.pixelSize() > 0 ? m_font.pixelSize() : QFontInfo(m_font).pixelSize();
+    if (!(nFormat & DT_NOCLIP) && m_nBkMode == TRANSPARENT && nPixelSize * f > LARGE_TEXT_PIXELS && !rc.isEmpty())
+        return DrawLargeText(str, rc, flags);
     QPainter p(img);
     p.setFont(m_font);
     p.setPen(ToQColor(m_crText));
@@ -500,6 +652,58 @@ int CDC::DrawText(const QString& str, CRect* lpRect, UINT nFormat)
     p.drawText(rc, flags, str);
     Touched();
     return bound.height();
+}
+
+int CDC::DrawLargeText(const QString& str, const QRect& rc, int flags)
+{
+    // Qt draws letters this large as outlines each time; a repaint of a large screen draws the
+    // same few letters in the same cells again and again, so each is drawn once and copied.
+    struct CText {
+        QImage image;
+        int nHeight;
+    };
+    static QHash<QString, CText> s_cache;
+    static qint64 s_nBytes = 0;
+    QImage* img = Target();
+    const qreal f = img->devicePixelRatio();
+    const QRect rcDev = ToDeviceRect(rc.left(), rc.top(), rc.width(), rc.height(), f);
+    const QString strKey = QStringLiteral("%1|%2|%3|%4x%5|%6|%7")
+                               .arg(str, m_font.key())
+                               .arg(m_crText)
+                               .arg(rc.width())
+                               .arg(rc.height())
+                               .arg(flags)
+                               .arg(f, 0, 'g', 12);
+    auto it = s_cache.find(strKey);
+    if (it == s_cache.end()) {
+        QImage text(rcDev.size(), QImage::Format_ARGB32_Premultiplied);
+        text.fill(Qt::transparent);
+        int nHeight = 0;
+        {
+            QImage view = text;
+            view.setDevicePixelRatio(f);
+            QPainter p(&view);
+            p.setFont(m_font);
+            p.setPen(ToQColor(m_crText));
+            const QRect rcLocal(0, 0, rc.width(), rc.height());
+            p.setClipRect(rcLocal);
+            nHeight = p.boundingRect(rcLocal, flags, str).height();
+            p.drawText(rcLocal, flags, str);
+            text = view;
+        }
+        text.setDevicePixelRatio(1.0);
+        if (s_nBytes > LARGE_TEXT_CACHE_BYTES) {
+            s_cache.clear();
+            s_nBytes = 0;
+        }
+        s_nBytes += text.sizeInBytes();
+        it = s_cache.insert(strKey, {text, nHeight});
+    }
+    QImage view = DeviceView(img);
+    QPainter p(&view);
+    p.drawImage(rcDev.topLeft(), it->image);
+    Touched();
+    return it->nHeight;
 }
 
 BOOL CDC::TextOut(int x, int y, const QString& str)
@@ -515,19 +719,33 @@ CSize CDC::GetTextExtent(const QString& str) const
     return CSize(fm.horizontalAdvance(str), fm.height());
 }
 
-QImage CDC::SourceImage(CDC* pSrcDC) const
+QImage CDC::SourceImage(CDC* pSrcDC, COLORREF crKey, bool* pbSmooth) const
 {
-    const QImage* src = pSrcDC ? pSrcDC->Target() : nullptr;
-    return src ? *src : QImage();
+    *pbSmooth = false;
+    if (!pSrcDC)
+        return QImage();
+    const QImage* dst = Target();
+    if (pSrcDC->m_pBitmap && dst) {
+        *pbSmooth = pSrcDC->m_pBitmap->m_bSmooth;
+        return pSrcDC->m_pBitmap->GetImageForRatio(dst->devicePixelRatio(), crKey);
+    }
+    const QImage* src = pSrcDC->Target();
+    if (!src)
+        return QImage();
+    if (crKey == CBitmap::CLR_NONE)
+        return *src;
+    CBitmap copy;
+    copy.Attach(*src);
+    return copy.GetImageForRatio(src->devicePixelRatio(), crKey);
 }
 
-bool CDC::BltImage(const QRect& rcDest, const QImage& src, const QRectF& rcSrcLogical, DWORD dwRop)
+bool CDC::BltImage(const QRect& rcDest, const QImage& src, const QRectF& rcSrcLogical, DWORD dwRop, bool bSmooth)
 {
     QImage* img = Target();
     if (!img || src.isNull() || rcDest.isEmpty() || rcSrcLogical.isEmpty())
         return false;
     // Only the part of the source that exists is copied; the destination shrinks with it.
-    const qreal sdpr = src.devicePixelRatio();
+    const qreal sdpr = src.devicePixelRatio(), f = img->devicePixelRatio();
     const QRectF srcBounds(QPointF(0, 0), src.deviceIndependentSize());
     const QRectF rcSrc = rcSrcLogical.intersected(srcBounds);
     if (rcSrc.isEmpty())
@@ -535,17 +753,29 @@ bool CDC::BltImage(const QRect& rcDest, const QImage& src, const QRectF& rcSrcLo
     const qreal sx = rcDest.width() / rcSrcLogical.width(), sy = rcDest.height() / rcSrcLogical.height();
     const QRectF dest(rcDest.left() + (rcSrc.left() - rcSrcLogical.left()) * sx,
                       rcDest.top() + (rcSrc.top() - rcSrcLogical.top()) * sy, rcSrc.width() * sx, rcSrc.height() * sy);
-    const QRectF srcDevice(rcSrc.left() * sdpr, rcSrc.top() * sdpr, rcSrc.width() * sdpr, rcSrc.height() * sdpr);
 
-    QPainter p(img);
-    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    QImage view = DeviceView(img);
+    QPainter p(&view);
     switch (dwRop) {
     case SRCAND: p.setCompositionMode(QPainter::RasterOp_SourceAndDestination); break;
     case SRCPAINT: p.setCompositionMode(QPainter::RasterOp_SourceOrDestination); break;
     case SRCINVERT: p.setCompositionMode(QPainter::RasterOp_SourceXorDestination); break;
     default: p.setCompositionMode(QPainter::CompositionMode_SourceOver); break;
     }
-    p.drawImage(dest, src, srcDevice);
+    const QRect destInt = dest.toRect();
+    const bool bWhole = QRectF(destInt) == dest && rcSrc.toRect() == rcSrc;
+    if (bWhole && SameRatio(sdpr, f) && dest.size() == rcSrc.size()) {
+        // The usual case: pixel for pixel, from where the source's logical pixels begin.
+        const QRect rcDev = ToDeviceRect(destInt.left(), destInt.top(), destInt.width(), destInt.height(), f);
+        const QPoint ptSrc(ToDevicePixel(int(rcSrc.left()), sdpr), ToDevicePixel(int(rcSrc.top()), sdpr));
+        p.drawImage(QRectF(rcDev), src, QRectF(QRect(ptSrc, rcDev.size())));
+    } else {
+        const QRectF rcDev = bWhole ? QRectF(ToDeviceRect(destInt.left(), destInt.top(), destInt.width(), destInt.height(), f))
+                                    : QRectF(dest.left() * f, dest.top() * f, dest.width() * f, dest.height() * f);
+        const QRectF srcDevice(rcSrc.left() * sdpr, rcSrc.top() * sdpr, rcSrc.width() * sdpr, rcSrc.height() * sdpr);
+        p.setRenderHint(QPainter::SmoothPixmapTransform, bSmooth || rcDev.width() < srcDevice.width());
+        p.drawImage(rcDev, src, srcDevice);
+    }
     Touched();
     return true;
 }
@@ -567,46 +797,35 @@ BOOL CDC::StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSr
         return TRUE;
     }
     // A copy of the source keeps copies within one surface correct when the areas overlap.
-    const QImage src = SourceImage(pSrcDC);
+    bool bSmooth = false;
+    const QImage src = SourceImage(pSrcDC, CBitmap::CLR_NONE, &bSmooth);
     if (src.isNull())
         return FALSE;
-    return BltImage(QRect(x, y, nWidth, nHeight), src, QRectF(xSrc, ySrc, nSrcWidth, nSrcHeight), dwRop);
+    return BltImage(QRect(x, y, nWidth, nHeight), src, QRectF(xSrc, ySrc, nSrcWidth, nSrcHeight), dwRop, bSmooth);
 }
 
 BOOL CDC::TransparentImage(int xDest, int yDest, int nDestWidth, int nDestHeight, CBitmap* pSrcBitmap, int xSrc,
                            int ySrc, int nSrcWidth, int nSrcHeight, COLORREF crTransparent)
 {
-    if (!Target() || !pSrcBitmap || pSrcBitmap->GetImage().isNull() || nSrcWidth <= 0 || nSrcHeight <= 0)
+    QImage* img = Target();
+    if (!img || !pSrcBitmap || pSrcBitmap->GetImage().isNull() || nSrcWidth <= 0 || nSrcHeight <= 0)
         return FALSE;
-    const QImage& src = pSrcBitmap->GetImage();
-    QImage masked = src.convertToFormat(QImage::Format_ARGB32);
-    const QRgb key = qRgb(GetRValue(crTransparent), GetGValue(crTransparent), GetBValue(crTransparent)) & 0xFFFFFF;
-    for (int yy = 0; yy < masked.height(); ++yy) {
-        QRgb* line = reinterpret_cast<QRgb*>(masked.scanLine(yy));
-        for (int xx = 0; xx < masked.width(); ++xx)
-            if ((line[xx] & 0xFFFFFF) == key)
-                line[xx] = 0;
-    }
-    masked.setDevicePixelRatio(src.devicePixelRatio());
-    return BltImage(QRect(xDest, yDest, nDestWidth, nDestHeight), masked,
-                     QRectF(xSrc, ySrc, nSrcWidth, nSrcHeight), SRCCOPY);
+    const QImage masked = pSrcBitmap->GetImageForRatio(img->devicePixelRatio(), crTransparent & 0xFFFFFF);
+    return BltImage(QRect(xDest, yDest, nDestWidth, nDestHeight), masked, QRectF(xSrc, ySrc, nSrcWidth, nSrcHeight),
+                    SRCCOPY, pSrcBitmap->m_bSmooth);
 }
 
 BOOL CDC::TransparentImage(int xDest, int yDest, int nDestWidth, int nDestHeight, CDC* pSrcDC, int xSrc, int ySrc,
                            int nSrcWidth, int nSrcHeight, COLORREF crTransparent)
 {
-    if (!pSrcDC)
+    if (!pSrcDC || !Target() || nSrcWidth <= 0 || nSrcHeight <= 0)
         return FALSE;
-    if (pSrcDC->m_pBitmap)
-        return TransparentImage(xDest, yDest, nDestWidth, nDestHeight, pSrcDC->m_pBitmap, xSrc, ySrc, nSrcWidth,
-                                nSrcHeight, crTransparent);
-    const QImage* src = pSrcDC->Target();
-    if (!src)
+    bool bSmooth = false;
+    const QImage masked = SourceImage(pSrcDC, crTransparent & 0xFFFFFF, &bSmooth);
+    if (masked.isNull())
         return FALSE;
-    CBitmap copy;
-    copy.Attach(*src);
-    return TransparentImage(xDest, yDest, nDestWidth, nDestHeight, &copy, xSrc, ySrc, nSrcWidth, nSrcHeight,
-                            crTransparent);
+    return BltImage(QRect(xDest, yDest, nDestWidth, nDestHeight), masked, QRectF(xSrc, ySrc, nSrcWidth, nSrcHeight),
+                    SRCCOPY, bSmooth);
 }
 
 BOOL CDC::ScrollDC(int dx, int dy, const CRect* lpRectScroll, const CRect* lpRectClip, void* /*pRgnUpdate*/,
@@ -617,8 +836,8 @@ BOOL CDC::ScrollDC(int dx, int dy, const CRect* lpRectScroll, const CRect* lpRec
         lpRectUpdate->SetRectEmpty();
     if (!img)
         return FALSE;
-    const QSizeF size = img->deviceIndependentSize();
-    const CRect rcSurface(0, 0, int(size.width()), int(size.height()));
+    const CSize size = LogicalSize(*img);
+    const CRect rcSurface(0, 0, size.cx, size.cy);
     CRect rcScroll = rcSurface;
     if (lpRectScroll && !rcScroll.IntersectRect(rcSurface, *lpRectScroll))
         return TRUE;
@@ -631,11 +850,38 @@ BOOL CDC::ScrollDC(int dx, int dy, const CRect* lpRectScroll, const CRect* lpRec
     rcDest.OffsetRect(dx, dy);
     CRect rcVisible;
     if (rcVisible.IntersectRect(rcDest, rcClip)) {
-        const QImage src = img->copy();
         CRect rcFrom = rcVisible;
         rcFrom.OffsetRect(-dx, -dy);
-        BltImage(QRect(rcVisible.left, rcVisible.top, rcVisible.Width(), rcVisible.Height()), src,
-                 QRectF(rcFrom.left, rcFrom.top, rcFrom.Width(), rcFrom.Height()), SRCCOPY);
+        const qreal f = img->devicePixelRatio();
+        const QRect rcDevTo = ToDeviceRect(rcVisible.left, rcVisible.top, rcVisible.Width(), rcVisible.Height(), f)
+                                  .intersected(QRect(QPoint(0, 0), img->size()));
+        if (img->depth() == 32 && !rcDevTo.isEmpty()) {
+            // Logical pixels move whole: each device pixel takes the one at the same place within
+            // the logical pixel it came from (a last row or column repeats where a pixel grew).
+            auto source = [f](int nDev, int nShift, int nLimit) {
+                const int n = ToLogicalPixel(nDev, f);
+                const int nWithin = nDev - ToDevicePixel(n, f);
+                return std::clamp(std::min(ToDevicePixel(n - nShift, f) + nWithin, ToDevicePixel(n - nShift + 1, f) - 1), 0, nLimit - 1);
+            };
+            std::vector<int> aColumn(static_cast<size_t>(rcDevTo.width()));
+            for (int i = 0; i < rcDevTo.width(); ++i)
+                aColumn[size_t(i)] = source(rcDevTo.left() + i, dx, img->width());
+            std::vector<QRgb> aRow(aColumn.size());
+            const int nRows = rcDevTo.height();
+            for (int i = 0; i < nRows; ++i) {
+                // Downwards the rows are taken from the bottom, so none is read after it was written.
+                const int y = dy > 0 ? rcDevTo.bottom() - i : rcDevTo.top() + i;
+                const QRgb* in = reinterpret_cast<const QRgb*>(img->constScanLine(source(y, dy, img->height())));
+                for (size_t k = 0; k < aRow.size(); ++k)
+                    aRow[k] = in[aColumn[k]];
+                std::memcpy(reinterpret_cast<QRgb*>(img->scanLine(y)) + rcDevTo.left(), aRow.data(), aRow.size() * sizeof(QRgb));
+            }
+            Touched();
+        } else if (!rcDevTo.isEmpty()) {
+            const QImage src = img->copy();
+            BltImage(QRect(rcVisible.left, rcVisible.top, rcVisible.Width(), rcVisible.Height()), src,
+                     QRectF(rcFrom.left, rcFrom.top, rcFrom.Width(), rcFrom.Height()), SRCCOPY, false);
+        }
     }
 
     // What the scroll uncovered: the part of the scroll area (within the clip) no moved pixel covers.

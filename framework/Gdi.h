@@ -3,7 +3,9 @@
 #pragma once
 #include <QFont>
 #include <QImage>
+#include <QRect>
 #include <QString>
+#include <vector>
 
 #include "framework/Geometry.h"
 #include "framework/Types.h"
@@ -61,6 +63,15 @@ COLORREF GetSysColor(int nIndex);
 
 // Adds the signed delta to red, green and blue, each clamped to 0..255.
 COLORREF ShadeColor(COLORREF cr, int nDelta);
+
+// Surfaces may be drawn at any ratio of device pixels to logical pixels. Logical coordinate n
+// begins at device pixel ToDevicePixel(n, f) (the rounding Qt's fills use), so neighbouring
+// logical rectangles meet without gaps or overlaps, and ToLogicalPixel gives back the logical pixel
+// a device pixel belongs to.
+int ToDevicePixel(int n, qreal f);
+int ToLogicalPixel(int nDevice, qreal f);
+// The device pixels of a logical rectangle (x, y, cx, cy) on a surface at ratio f.
+QRect ToDeviceRect(int x, int y, int cx, int cy, qreal f);
 
 class CGdiObject {
 public:
@@ -123,6 +134,16 @@ public:
 
     // Takes a copy of the image (kept in 32-bit RGB; its device pixel ratio is kept).
     BOOL Attach(const QImage& image);
+    // A sharper drawing of the same bitmap for larger surfaces (its device pixel ratio says which:
+    // 2, 3 or 4). Copies onto a surface use the nearest variant at or above the surface's ratio.
+    void AddVariant(const QImage& image);
+    // Pictures are scaled smoothly to a larger surface; the program's own bitmaps keep hard
+    // pixels unless a larger variant is scaled down.
+    void SetSmoothScaling(BOOL bSmooth) { m_bSmooth = bSmooth != FALSE; }
+    // The bitmap as drawn on a surface at ratio f, with the key colour left out (transparent)
+    // unless it is CLR_NONE; kept until the bitmap changes, so repaints do not scale it again.
+    QImage GetImageForRatio(qreal f, COLORREF crKey) const;
+    static constexpr COLORREF CLR_NONE = 0xFFFFFFFF;
     // Black, at the device pixel ratio of pDC (1 without one), cx by cy logical pixels.
     BOOL CreateCompatibleBitmap(CDC* pDC, int cx, int cy);
     // Logical size (the image size divided by its device pixel ratio).
@@ -136,7 +157,17 @@ protected:
 
 private:
     friend class CDC;
+    struct CScaled {
+        qreal f;
+        COLORREF crKey;
+        qint64 nBaseKey;
+        QImage image;
+    };
     QImage m_image;
+    std::vector<QImage> m_aVariants;
+    qint64 m_nVariantsBaseKey = 0;
+    mutable std::vector<CScaled> m_aScaled;
+    bool m_bSmooth = false;
     CDC* m_pSelectedInto = nullptr;
 };
 
@@ -213,8 +244,13 @@ protected:
     void Touched();
 
 private:
-    bool BltImage(const QRect& rcDest, const QImage& src, const QRectF& rcSrcLogical, DWORD dwRop);
-    QImage SourceImage(CDC* pSrcDC) const;
+    // Clipped text in the transparent mode at a size Qt would draw as outlines.
+    int DrawLargeText(const QString& str, const QRect& rc, int flags);
+    static constexpr int LARGE_TEXT_PIXELS = 64;
+    static constexpr qint64 LARGE_TEXT_CACHE_BYTES = 24 * 1024 * 1024;
+    bool BltImage(const QRect& rcDest, const QImage& src, const QRectF& rcSrcLogical, DWORD dwRop, bool bSmooth);
+    // The source of a copy onto this context, at this context's ratio where it is a bitmap.
+    QImage SourceImage(CDC* pSrcDC, COLORREF crKey, bool* pbSmooth) const;
 
     bool m_bValid = false;
     CWnd* m_pWnd = nullptr;

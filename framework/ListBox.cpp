@@ -41,6 +41,8 @@ QWidget* CListBox::GetSafeHwnd() const
 CListBox::~CListBox()
 {
     DestroyWindow();
+    if (m_pParent)
+        std::erase(m_pParent->m_apControls, this);
 }
 
 BOOL CListBox::Create(DWORD dwStyle, const CRect& rect, CWnd* pParent, UINT nID)
@@ -49,6 +51,12 @@ BOOL CListBox::Create(DWORD dwStyle, const CRect& rect, CWnd* pParent, UINT nID)
         return FALSE;
     m_nID = nID;
     m_dwStyle = dwStyle;
+    if (m_pParent != pParent) {
+        if (m_pParent)
+            std::erase(m_pParent->m_apControls, this);
+        m_pParent = pParent;
+        m_pParent->m_apControls.push_back(this);
+    }
     QListWidget* pList = new QListWidget(pParent->GetSafeHwnd());
     m_pList = pList;
     pList->setObjectName(QStringLiteral("listbox%1").arg(nID));
@@ -64,9 +72,6 @@ BOOL CListBox::Create(DWORD dwStyle, const CRect& rect, CWnd* pParent, UINT nID)
         pList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     }
     pList->setHorizontalScrollBarPolicy((dwStyle & LBS_HSCROLL) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(11); // three rows fit a 62-pixel list with its scroll bar
-    pList->setFont(font);
     MoveWindow(rect);
     pList->setVisible((dwStyle & LBS_VISIBLE) != 0);
     return TRUE;
@@ -129,14 +134,29 @@ int CListBox::FindStringExact(int nStartAfter, const QString& str) const
 void CListBox::SetColumnWidth(int cx)
 {
     m_nColumnWidth = cx;
-    if (!m_pList || cx <= 0)
-        return;
-    const int nRow = QFontMetrics(List()->font()).height();
-    List()->setGridSize(QSize(cx, nRow));
+    ApplyGeometry();
 }
 
 void CListBox::MoveWindow(const CRect& rect)
 {
-    if (m_pList)
-        List()->setGeometry(rect.left, rect.top, rect.Width(), rect.Height());
+    m_rcLogical = rect;
+    ApplyGeometry();
+}
+
+void CListBox::ApplyGeometry()
+{
+    if (!m_pList || !m_pParent)
+        return;
+    const qreal s = m_pParent->GetDisplayScale();
+    QListWidget* pList = List();
+    pList->setGeometry(m_pParent->LogicalToWidget(m_rcLogical));
+    // Three rows of 11-pixel Arial fit a 62-pixel list with its scroll bar; both grow with the screen.
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(std::max(1, int(std::lround(11 * s))));
+    if (pList->font() != font)
+        pList->setFont(font);
+    if (m_nColumnWidth > 0) {
+        const int nRow = QFontMetrics(font).height();
+        pList->setGridSize(QSize(std::max(1, int(std::lround(m_nColumnWidth * s))), nRow));
+    }
 }

@@ -46,7 +46,12 @@ public:
     void MoveWindow(const CRect& rect);
 
 private:
+    friend class CWnd;
+    // Places and sizes the list over its parent's surface at the parent's scale.
+    void ApplyGeometry();
     QListWidget* List() const;
+    CWnd* m_pParent = nullptr;
+    CRect m_rcLogical;
     QPointer<QObject> m_pList; // cleared when Qt deletes the list with its parent
     UINT m_nID = 0;
     DWORD m_dwStyle = 0;

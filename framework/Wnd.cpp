@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <cmath>
 
+#include "framework/ListBox.h"
 #include "framework/MessageBox.h"
 
 namespace {
@@ -32,8 +33,20 @@ protected:
         if (!m_pWnd)
             return;
         m_pWnd->PaintIfNeeded();
+        // The surface is drawn at the displayed size: shown pixel for pixel.
+        const QImage& surface = m_pWnd->m_surface;
+        const qreal dpr = devicePixelRatioF();
         QPainter p(this);
-        p.drawImage(QPoint(0, 0), m_pWnd->m_surface);
+        p.drawImage(QRectF(0, 0, surface.width() / dpr, surface.height() / dpr), surface,
+                    QRectF(0, 0, surface.width(), surface.height()));
+    }
+    void resizeEvent(QResizeEvent*) override
+    {
+        if (!m_pWnd)
+            return;
+        CRect rc;
+        m_pWnd->GetClientRect(&rc);
+        m_pWnd->OnSize(0, rc.Width(), rc.Height());
     }
     void mousePressEvent(QMouseEvent* e) override
     {
@@ -59,12 +72,7 @@ protected:
     }
 
 private:
-    // Zoomed positions map back to the window's own pixels.
-    static CPoint ToPoint(QMouseEvent* e)
-    {
-        const QPointF pos = e->position();
-        return CPoint(int(std::floor(pos.x())), int(std::floor(pos.y())));
-    }
+    CPoint ToPoint(QMouseEvent* e) const { return m_pWnd->WidgetToLogical(e->position()); }
     CWnd* m_pWnd;
 };
 
@@ -86,7 +94,8 @@ BOOL CWnd::Create(QWidget* pParentWidget, UINT nID, const CRect& rect, BOOL bVis
         return FALSE;
     m_nID = nID;
     m_pWidget = new CWndWidget(this, pParentWidget);
-    m_pWidget->setGeometry(rect.left, rect.top, rect.Width(), rect.Height());
+    m_rcLogical = rect;
+    ApplyGeometry();
     m_bNeedPaint = true;
     if (OnCreate() == -1) {
         DestroyWindow();
@@ -137,16 +146,60 @@ void CWnd::GetClientRect(CRect* lpRect) const
         lpRect->SetRectEmpty();
         return;
     }
-    lpRect->SetRect(0, 0, m_pWidget->width(), m_pWidget->height());
+    if (m_bScaled)
+        lpRect->SetRect(0, 0, m_rcLogical.Width(), m_rcLogical.Height());
+    else
+        lpRect->SetRect(0, 0, m_pWidget->width(), m_pWidget->height());
 }
 
 void CWnd::MoveWindow(const CRect& rect, BOOL bRepaint)
 {
     if (!m_pWidget)
         return;
-    m_pWidget->setGeometry(rect.left, rect.top, rect.Width(), rect.Height());
+    m_rcLogical = rect;
+    ApplyGeometry();
     if (bRepaint)
         Invalidate();
+}
+
+void CWnd::SetDisplayScale(qreal s)
+{
+    if (!(s > 0))
+        return;
+    if (!m_bScaled && m_pWidget)
+        m_rcLogical.SetRect(m_rcLogical.left, m_rcLogical.top, m_rcLogical.left + m_pWidget->width(),
+                            m_rcLogical.top + m_pWidget->height());
+    m_bScaled = true;
+    if (s == m_scale)
+        return;
+    m_scale = s;
+    ApplyGeometry();
+    Invalidate();
+}
+
+void CWnd::ApplyGeometry()
+{
+    if (!m_pWidget)
+        return;
+    const qreal parentScale = m_pParent ? m_pParent->m_scale : 1.0;
+    const int x = ToDevicePixel(m_rcLogical.left, parentScale), y = ToDevicePixel(m_rcLogical.top, parentScale);
+    m_pWidget->setGeometry(x, y, std::max(0, int(std::ceil(m_rcLogical.Width() * m_scale - 1e-6))),
+                           std::max(0, int(std::ceil(m_rcLogical.Height() * m_scale - 1e-6))));
+    for (CListBox* pControl : m_apControls)
+        pControl->ApplyGeometry();
+}
+
+QRect CWnd::LogicalToWidget(const CRect& rect) const
+{
+    return ToDeviceRect(rect.left, rect.top, rect.Width(), rect.Height(), m_scale);
+}
+
+CPoint CWnd::WidgetToLogical(QPointF pos) const
+{
+    // Through the device pixel pressed, with the rounding the surface was drawn with.
+    const qreal dpr = m_pWidget ? m_pWidget->devicePixelRatioF() : 1.0;
+    const qreal f = m_scale * dpr;
+    return CPoint(ToLogicalPixel(int(std::floor(pos.x() * dpr)), f), ToLogicalPixel(int(std::floor(pos.y() * dpr)), f));
 }
 
 void CWnd::Invalidate(BOOL /*bErase*/)
@@ -225,9 +278,11 @@ void CWnd::EnsureSurface()
 {
     if (!m_pWidget)
         return;
-    const qreal dpr = m_pWidget->devicePixelRatioF();
-    const QSize size(std::max(1, int(std::ceil(m_pWidget->width() * dpr))),
-                     std::max(1, int(std::ceil(m_pWidget->height() * dpr))));
+    const qreal dpr = m_pWidget->devicePixelRatioF() * m_scale;
+    CRect rc;
+    GetClientRect(&rc);
+    const QSize size(std::max(1, int(std::ceil(rc.Width() * dpr - 1e-6))),
+                     std::max(1, int(std::ceil(rc.Height() * dpr - 1e-6))));
     if (!m_surface.isNull() && m_surface.size() == size && m_surface.devicePixelRatio() == dpr)
         return;
     QImage surface(size, QImage::Format_RGB32);

@@ -4,11 +4,13 @@
 #include <QImage>
 #include <QPointer>
 #include <map>
+#include <vector>
 
 #include "framework/Gdi.h"
 
 class QWidget;
 class CWndWidget;
+class CListBox;
 
 typedef uintptr_t UINT_PTR;
 
@@ -38,8 +40,18 @@ public:
     BOOL ShowWindow(int nCmdShow);
     // The window's own shown state (its parents are not consulted).
     BOOL IsWindowVisible() const;
+    // In the window's logical pixels, whatever size it is shown at.
     void GetClientRect(CRect* lpRect) const;
+    // rect is in the parent's logical pixels; the window keeps its own scale.
     void MoveWindow(const CRect& rect, BOOL bRepaint = TRUE);
+    // Shows the window's logical pixels s times larger (any factor above 0); its child controls
+    // follow. Windows never scaled take their logical size from their widget.
+    void SetDisplayScale(qreal s);
+    qreal GetDisplayScale() const { return m_scale; }
+    // Logical pixels to the widget's pixels and back; a position anywhere inside a shown logical
+    // pixel maps to that pixel.
+    QRect LogicalToWidget(const CRect& rect) const;
+    CPoint WidgetToLogical(QPointF pos) const;
     // Asks for a full repaint by OnPaint at the next paint; the surface is never erased first.
     void Invalidate(BOOL bErase = TRUE);
     // OnPaint redraws the whole surface, so a part asks for the same full repaint.
@@ -79,10 +91,14 @@ protected:
     virtual void OnDestroy() {}
     // Called by ShowWindow when the window is shown or hidden (not when it already was).
     virtual void OnShowWindow(BOOL bShow) { (void)bShow; }
+    // Called when the widget's size changes, with the new logical size.
+    virtual void OnSize(UINT nType, int cx, int cy) { (void)nType, (void)cx, (void)cy; }
 
 private:
     friend class CWndWidget;
     friend class CDC;
+    friend class CListBox;
+    void ApplyGeometry();
     void EnsureSurface();
     void PaintIfNeeded();
     void ScheduleShow();
@@ -95,6 +111,10 @@ private:
     bool m_bNeedPaint = true;
     bool m_bInPaint = false;
     std::map<UINT_PTR, int> m_timers; // program id -> Qt timer id
+    qreal m_scale = 1.0;
+    bool m_bScaled = false;
+    CRect m_rcLogical;                 // in the parent's logical pixels
+    std::vector<CListBox*> m_apControls; // placed over the surface, scaled with it
 };
 
 // The window's own device context for the lifetime of the object.

@@ -1,4 +1,5 @@
-// Bitmap resources from the Qt resource file that lives in this static library.
+// Bitmap resources from the Qt resource file that lives in this static library, each with its
+// drawings at 2x, 3x and 4x.
 #include "graphics/BitmapResource.h"
 
 #include <QImage>
@@ -21,5 +22,15 @@ BOOL LoadBitmapResource(CBitmap& bitmap, UINT nId)
     if (image.isNull())
         return FALSE;
     bitmap.DeleteObject();
-    return bitmap.Attach(image);
+    if (!bitmap.Attach(image))
+        return FALSE;
+    // The same drawing for larger screens; a variant of the wrong size is left out.
+    for (int k = 2; k <= 4; ++k) {
+        QImage variant(QStringLiteral(":/bitmaps/%1@%2x.png").arg(nId).arg(k));
+        if (variant.size() != image.size() * k)
+            continue;
+        variant.setDevicePixelRatio(k);
+        bitmap.AddVariant(variant);
+    }
+    return TRUE;
 }

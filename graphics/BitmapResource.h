@@ -1,4 +1,5 @@
-// The program's own bitmaps, compiled in as ":/bitmaps/<number>.png" and loaded by number.
+// The program's own bitmaps, compiled in as ":/bitmaps/<number>.png" (and <number>@2x, @3x, @4x
+// for larger screens) and loaded by number.
 #pragma once
 #include "framework/Gdi.h"
 

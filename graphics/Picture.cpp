@@ -60,6 +60,7 @@ BOOL CPicture::LoadFromFile(CWnd* /*pWnd*/, const QString& strPath)
     if (!image.isNull() && (image.width() > MAX_WIDTH || image.height() > MAX_HEIGHT))
         image = image.scaled(MAX_WIDTH, MAX_HEIGHT, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     if (!image.isNull() && m_bmp.Attach(image)) {
+        m_bmp.SetSmoothScaling(TRUE); // photographs, not pixel art
         const CSize s = m_bmp.GetSize();
         m_nWidth = s.cx;
         m_nHeight = s.cy;

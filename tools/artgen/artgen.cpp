@@ -1,7 +1,8 @@
 // artgen: draws the program's bitmap resources and background pictures.
 //
 // Run by hand after changing the artwork:  artgen <source folder>
-// It writes resources/bitmaps/<id>.png and the backgrounds in data/. Everything
+// It writes resources/bitmaps/<id>.png with <id>@2x, @3x and @4x drawn from the same
+// figures at two, three and four device pixels per pixel, and the backgrounds in data/. Everything
 // is drawn from code with fixed random seeds, so a re-run gives the same files.
 #include <QColor>
 #include <QDir>
@@ -31,6 +32,21 @@ constexpr double kPi = 3.14159265358979323846;
 
 QString g_strRoot;
 int g_nFailures = 0;
+// Device pixels per bitmap pixel of the set being drawn: shapes are drawn at this resolution,
+// pixel art repeats each of its pixels k by k times.
+int g_k = 1;
+
+// One pixel of the drawing: a k by k block of the image.
+void Put(QImage& img, int x, int y, QRgb rgb)
+{
+    for (int dy = 0; dy < g_k; ++dy)
+        for (int dx = 0; dx < g_k; ++dx)
+            if (img.valid(x * g_k + dx, y * g_k + dy))
+                img.setPixel(x * g_k + dx, y * g_k + dy, rgb);
+}
+
+// An opaque image of w by h drawing pixels.
+QImage NewImage(int w, int h, QImage::Format format = QImage::Format_RGB32) { return QImage(w * g_k, h * g_k, format); }
 
 void Fail(const QString& strWhat)
 {
@@ -45,7 +61,7 @@ void Fail(const QString& strWhat)
 
 QImage NewLayer(int w, int h)
 {
-    QImage img(w, h, QImage::Format_ARGB32);
+    QImage img(w * g_k, h * g_k, QImage::Format_ARGB32);
     img.fill(Qt::transparent);
     return img;
 }
@@ -60,6 +76,8 @@ bool Opaque(const QImage& layer, int x, int y)
 // A figure drawn on the layer gets a one-pixel rim in `rgb` around it.
 void AddOutline(QImage& layer, QRgb rgb, bool bDiagonals)
 {
+    // A rim k device pixels wide: one device pixel per pass.
+    for (int nPass = 0; nPass < g_k; ++nPass) {
     const QImage src = layer.copy();
     for (int y = 0; y < layer.height(); ++y)
         for (int x = 0; x < layer.width(); ++x) {
@@ -72,6 +90,7 @@ void AddOutline(QImage& layer, QRgb rgb, bool bDiagonals)
             if (bEdge)
                 layer.setPixel(x, y, rgb | 0xFF000000u);
         }
+    }
 }
 
 // Opaque image of the layer over `key`; a figure pixel that happens to equal
@@ -95,6 +114,8 @@ QImage Flatten(const QImage& layer, QRgb key)
 
 void Paste(QImage& dst, int x0, int y0, const QImage& src)
 {
+    x0 *= g_k;
+    y0 *= g_k;
     for (int y = 0; y < src.height(); ++y)
         for (int x = 0; x < src.width(); ++x) {
             const QRgb p = src.pixel(x, y);
@@ -107,9 +128,9 @@ void Paste(QImage& dst, int x0, int y0, const QImage& src)
 void FillPathCrisp(QImage& layer, const QPainterPath& path, QRgb rgb)
 {
     const QRectF rc = path.boundingRect();
-    for (int y = std::max(0, int(rc.top()) - 1); y <= std::min(layer.height() - 1, int(rc.bottom()) + 1); ++y)
-        for (int x = std::max(0, int(rc.left()) - 1); x <= std::min(layer.width() - 1, int(rc.right()) + 1); ++x)
-            if (path.contains(QPointF(x + 0.5, y + 0.5)))
+    for (int y = std::max(0, int(rc.top() * g_k) - 1); y <= std::min(layer.height() - 1, int(rc.bottom() * g_k) + 1); ++y)
+        for (int x = std::max(0, int(rc.left() * g_k) - 1); x <= std::min(layer.width() - 1, int(rc.right() * g_k) + 1); ++x)
+            if (path.contains(QPointF((x + 0.5) / g_k, (y + 0.5) / g_k)))
                 layer.setPixel(x, y, rgb | 0xFF000000u);
 }
 
@@ -138,7 +159,7 @@ void DrawArt(QImage& layer, int x0, int y0, const std::vector<const char*>& rows
                 continue;
             for (const PaletteEntry& e : palette)
                 if (e.ch == ch)
-                    layer.setPixel(x0 + x, y0 + y, e.rgb | 0xFF000000u);
+                    Put(layer, x0 + x, y0 + y, e.rgb | 0xFF000000u);
         }
 }
 
@@ -152,7 +173,10 @@ void Save(const QImage& img, const QString& strRelative)
         std::printf("wrote %s (%dx%d)\n", qPrintable(strRelative), img.width(), img.height());
 }
 
-void SaveBitmap(int nId, const QImage& img) { Save(img, QStringLiteral("resources/bitmaps/%1.png").arg(nId)); }
+void SaveBitmap(int nId, const QImage& img)
+{
+    Save(img, g_k == 1 ? QStringLiteral("resources/bitmaps/%1.png").arg(nId) : QStringLiteral("resources/bitmaps/%1@%2x.png").arg(nId).arg(g_k));
+}
 
 QRgb Mix(QRgb a, QRgb b, double t)
 {
@@ -177,13 +201,15 @@ QImage Symbol(const QPainterPath& shape, const SymbolColours& c, int nSize = 16)
     QImage fill = NewLayer(nSize, nSize);
     FillPathCrisp(fill, shape, c.main);
     QImage out = fill.copy();
-    for (int y = 0; y < nSize; ++y)
-        for (int x = 0; x < nSize; ++x) {
+    // The light and dark edges are one drawing pixel wide: k device pixels.
+    const int k = g_k;
+    for (int y = 0; y < fill.height(); ++y)
+        for (int x = 0; x < fill.width(); ++x) {
             if (!Opaque(fill, x, y))
                 continue;
-            if (!Opaque(fill, x, y - 1) || !Opaque(fill, x - 1, y))
+            if (!Opaque(fill, x, y - k) || !Opaque(fill, x - k, y))
                 out.setPixel(x, y, c.light | 0xFF000000u);
-            else if (!Opaque(fill, x, y + 1) || !Opaque(fill, x + 1, y))
+            else if (!Opaque(fill, x, y + k) || !Opaque(fill, x + k, y))
                 out.setPixel(x, y, c.dark | 0xFF000000u);
         }
     AddOutline(out, c.rim, false);
@@ -194,26 +220,26 @@ QImage Symbol(const QPainterPath& shape, const SymbolColours& c, int nSize = 16)
 // dark bevel bottom and right, a softly shaded face, the symbol in the middle.
 QImage BlueButton(const QImage& symbol)
 {
-    QImage img(20, 20, QImage::Format_RGB32);
+    QImage img = NewImage(20, 20);
     for (int y = 0; y < 20; ++y)
         for (int x = 0; x < 20; ++x)
-            img.setPixel(x, y, Mix(qRgb(60, 120, 232), qRgb(28, 74, 184), y / 19.0));
+            Put(img, x, y, Mix(qRgb(60, 120, 232), qRgb(28, 74, 184), y / 19.0));
     for (int i = 0; i < 20; ++i) {
-        img.setPixel(i, 0, qRgb(176, 214, 255));
-        img.setPixel(0, i, qRgb(176, 214, 255));
-        img.setPixel(19, i, qRgb(4, 18, 70));
-        img.setPixel(i, 19, qRgb(4, 18, 70));
+        Put(img, i, 0, qRgb(176, 214, 255));
+        Put(img, 0, i, qRgb(176, 214, 255));
+        Put(img, 19, i, qRgb(4, 18, 70));
+        Put(img, i, 19, qRgb(4, 18, 70));
     }
     for (int i = 1; i < 19; ++i) {
-        img.setPixel(i, 1, qRgb(120, 172, 250));
-        img.setPixel(1, i, qRgb(120, 172, 250));
-        img.setPixel(18, i, qRgb(18, 50, 136));
-        img.setPixel(i, 18, qRgb(18, 50, 136));
+        Put(img, i, 1, qRgb(120, 172, 250));
+        Put(img, 1, i, qRgb(120, 172, 250));
+        Put(img, 18, i, qRgb(18, 50, 136));
+        Put(img, i, 18, qRgb(18, 50, 136));
     }
-    img.setPixel(19, 0, qRgb(70, 110, 180));
-    img.setPixel(0, 19, qRgb(70, 110, 180));
-    img.setPixel(18, 1, qRgb(70, 110, 200));
-    img.setPixel(1, 18, qRgb(70, 110, 200));
+    Put(img, 19, 0, qRgb(70, 110, 180));
+    Put(img, 0, 19, qRgb(70, 110, 180));
+    Put(img, 18, 1, qRgb(70, 110, 200));
+    Put(img, 1, 18, qRgb(70, 110, 200));
     Paste(img, 2, 2, symbol);
     return img;
 }
@@ -289,17 +315,17 @@ QPainterPath PauseShape()
 // Help button of the tool bar: a grey bevelled square with a yellow "?".
 QImage HelpButton()
 {
-    QImage img(16, 16, QImage::Format_RGB32);
+    QImage img = NewImage(16, 16);
     img.fill(qRgb(192, 192, 192));
     for (int i = 0; i < 16; ++i) {
-        img.setPixel(i, 0, qRgb(255, 255, 255));
-        img.setPixel(0, i, qRgb(255, 255, 255));
-        img.setPixel(15, i, qRgb(64, 64, 64));
-        img.setPixel(i, 15, qRgb(64, 64, 64));
+        Put(img, i, 0, qRgb(255, 255, 255));
+        Put(img, 0, i, qRgb(255, 255, 255));
+        Put(img, 15, i, qRgb(64, 64, 64));
+        Put(img, i, 15, qRgb(64, 64, 64));
     }
     for (int i = 1; i < 15; ++i) {
-        img.setPixel(14, i, qRgb(128, 128, 128));
-        img.setPixel(i, 14, qRgb(128, 128, 128));
+        Put(img, 14, i, qRgb(128, 128, 128));
+        Put(img, i, 14, qRgb(128, 128, 128));
     }
     // Too small for the geometric mark: drawn pixel by pixel.
     QImage mark = NewLayer(12, 12);
@@ -363,13 +389,13 @@ std::vector<QPoint> SegmentPixels(int nSeg, const DigitBox& b)
 QImage DigitStrip(int nCell, int nHeight, const DigitBox& box, QRgb lit, QRgb unlit)
 {
     static const int kSegments[10] = {0x3F, 0x06, 0x5B, 0x4F, 0x66, 0x6D, 0x7D, 0x07, 0x7F, 0x6F};
-    QImage img(nCell * 10, nHeight, QImage::Format_RGB32);
+    QImage img = NewImage(nCell * 10, nHeight);
     img.fill(qRgb(0, 0, 0));
     for (int d = 0; d < 10; ++d)
         for (int s = 0; s < 7; ++s) {
             const bool bLit = (kSegments[d] >> s) & 1;
             for (const QPoint& p : SegmentPixels(s, box))
-                img.setPixel(d * nCell + p.x(), p.y(), bLit ? lit : unlit);
+                Put(img, d * nCell + p.x(), p.y(), bLit ? lit : unlit);
         }
     return img;
 }
@@ -408,7 +434,7 @@ QImage LeftBank()
                     base = Mix(base, qRgb(62, 40, 22), 0.25);
                 c = noise == 0 ? Mix(base, qRgb(196, 150, 96), 0.3) : noise == 1 ? Mix(base, qRgb(70, 46, 26), 0.2) : base;
             }
-            layer.setPixel(x, y, c | 0xFF000000u);
+            Put(layer, x, y, c | 0xFF000000u);
         }
     // Tufts of grass hanging over the edge and a few stones in the earth.
     DrawArt(layer, 0, 0,
@@ -500,6 +526,7 @@ QImage BearFrame(const Pose& pose)
     QImage layer = NewLayer(36, 50);
     QPainter p(&layer);
     p.setRenderHint(QPainter::Antialiasing, false);
+    p.scale(g_k, g_k);
     if (pose.bFalling) {
         // Tipping backwards as it drops, paws thrown up.
         p.translate(18, 28);
@@ -625,7 +652,7 @@ QImage Walker()
         // pixels a tick: the three left columns must stay background.
         for (int y = 0; y < 50; ++y)
             for (int x = 0; x < 3; ++x)
-                frame.setPixel(x, y, 0);
+                Put(frame, x, y, 0);
         Paste(layer, 36 * f, 0, frame);
     }
     return Flatten(layer, kKeyBlue);
@@ -689,7 +716,7 @@ QImage Critters()
 // for the desktop's icons.
 QImage AboutPicture(int nIconSize = 0)
 {
-    QImage img = nIconSize ? QImage(nIconSize, nIconSize, QImage::Format_ARGB32) : QImage(62, 60, QImage::Format_RGB32);
+    QImage img = nIconSize ? QImage(nIconSize, nIconSize, QImage::Format_ARGB32) : NewImage(62, 60);
     {
         QPainter p(&img);
         if (nIconSize) {
@@ -697,10 +724,11 @@ QImage AboutPicture(int nIconSize = 0)
             p.scale(nIconSize / 62.0, nIconSize / 62.0);
             p.translate(0, 1);
         } else {
+            p.scale(g_k, g_k);
             QRadialGradient bg(QPointF(31, 26), 44);
             bg.setColorAt(0, QColor(236, 242, 255));
             bg.setColorAt(1, QColor(150, 172, 214));
-            p.fillRect(img.rect(), bg);
+            p.fillRect(QRect(0, 0, 62, 60), bg);
         }
         const QTransform scaled = p.transform();
         p.setRenderHint(QPainter::Antialiasing, true);
@@ -1081,27 +1109,32 @@ int main(int argc, char** argv)
         return 2;
     }
 
-    SaveBitmap(128, HelpButton());
-    // Red digits: ten cells of 15 pixels, digit d at x = 15 d (the last two columns stay black).
-    SaveBitmap(131, DigitStrip(15, 18, DigitBox{2, 11, 1, 16, 8, 2}, qRgb(255, 52, 36), qRgb(40, 6, 4)).copy(0, 0, 152, 18));
-    SaveBitmap(132, BlueButton(Symbol(QuestionShape(8.0, 1.0, 1.0), kYellow)));
-    SaveBitmap(133, BlueButton(Symbol(CheckShape(), kGreen)));
-    SaveBitmap(134, BlueButton(Symbol(LeftArrowShape(), kYellow)));
-    const QImage left = LeftBank();
-    SaveBitmap(138, left);
-    SaveBitmap(139, left.mirrored(true, false));
-    SaveBitmap(140, Rope());
-    SaveBitmap(145, Walker());
-    SaveBitmap(146, BlueButton(Symbol(RestartShape(), kYellow)));
-    SaveBitmap(147, BlueButton(Symbol(PauseShape(), kYellow)));
-    QImage white(30, 30, QImage::Format_RGB888);
-    white.fill(qRgb(255, 255, 255));
-    SaveBitmap(156, white);
-    SaveBitmap(157, Critters());
-    SaveBitmap(159, AboutPicture());
-    for (int nSize : {16, 24, 32, 48, 64, 128, 256})
-        Save(AboutPicture(nSize), QStringLiteral("resources/icons/hicolor/%1x%1/apps/com.brasswinkle.Quillotrix.png").arg(nSize));
-    SaveBitmap(160, DigitStrip(10, 13, DigitBox{1, 8, 1, 12, 6, 2}, qRgb(72, 255, 72), qRgb(0, 30, 0)));
+    // The same drawings at one to four device pixels per pixel.
+    for (g_k = 1; g_k <= 4; ++g_k) {
+        SaveBitmap(128, HelpButton());
+        // Red digits: ten cells of 15 pixels, digit d at x = 15 d (the last two columns stay black).
+        SaveBitmap(131, DigitStrip(15, 18, DigitBox{2, 11, 1, 16, 8, 2}, qRgb(255, 52, 36), qRgb(40, 6, 4)).copy(0, 0, 152 * g_k, 18 * g_k));
+        SaveBitmap(132, BlueButton(Symbol(QuestionShape(8.0, 1.0, 1.0), kYellow)));
+        SaveBitmap(133, BlueButton(Symbol(CheckShape(), kGreen)));
+        SaveBitmap(134, BlueButton(Symbol(LeftArrowShape(), kYellow)));
+        const QImage left = LeftBank();
+        SaveBitmap(138, left);
+        SaveBitmap(139, left.mirrored(true, false));
+        SaveBitmap(140, Rope());
+        SaveBitmap(145, Walker());
+        SaveBitmap(146, BlueButton(Symbol(RestartShape(), kYellow)));
+        SaveBitmap(147, BlueButton(Symbol(PauseShape(), kYellow)));
+        QImage white = NewImage(30, 30, QImage::Format_RGB888);
+        white.fill(qRgb(255, 255, 255));
+        SaveBitmap(156, white);
+        SaveBitmap(157, Critters());
+        SaveBitmap(159, AboutPicture());
+        if (g_k == 1)
+            for (int nSize : {16, 24, 32, 48, 64, 128, 256})
+                Save(AboutPicture(nSize), QStringLiteral("resources/icons/hicolor/%1x%1/apps/com.brasswinkle.Quillotrix.png").arg(nSize));
+        SaveBitmap(160, DigitStrip(10, 13, DigitBox{1, 8, 1, 12, 6, 2}, qRgb(72, 255, 72), qRgb(0, 30, 0)));
+    }
+    g_k = 1;
 
     SaveJpeg(BlueTexture(), QStringLiteral("Blue01.jpg"));
     SaveJpeg(GreenLinen(), QStringLiteral("Green02.jpg"));

@@ -27,11 +27,6 @@ int CScreenHostWnd::OnCreate()
 {
     m_wndMainScreen.Create(this, IDC_MAINSCREEN, SCREEN_RECT, TRUE);
 
-    // Tessaryl's own furniture: where its cube goes and its button and digit bitmaps.
-    m_wndTessaryl.SetCubeRect(CRect(15, 5, 225, 195));
-    m_wndTessaryl.SetButtonBitmaps(133, 134, 132);
-    m_wndTessaryl.SetDigitsBitmap(160);
-
     UINT nID = IDC_TESSARYL; // then IDC_SPANWRIGHT, IDC_CASCADIO: the games' order
     for (CGameWnd* pGame : GetGames()) {
         pGame->SetSettings(m_pApp);

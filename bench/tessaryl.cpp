@@ -11,7 +11,7 @@
 
 #include "dictionary/Dictionary.h"
 #include "framework/Clock.h"
-#include "games/tessaryl/TessarylWnd.h"
+#include "games/tessaryl/TessarylGame.h"
 #include "bench/BenchFormat.h"
 #include "tests/tessaryl/TessarylFullWalk.h"
 
@@ -39,15 +39,12 @@ const std::vector<std::vector<QString>>& Boards()
 {
     static const std::vector<std::vector<QString>> s_aBoards = [] {
         std::vector<std::vector<QString>> a;
-        CTessarylWnd wnd;
-        wnd.SetDictionary(&Dictionary());
+        CTessarylGame game;
+        game.SetDictionary(&Dictionary());
         for (int nSeed = 1; nSeed <= kBoards; ++nSeed) {
             srand(unsigned(nSeed));
-            wnd.GenerateBoard();
-            std::vector<QString> aCells;
-            for (int i = 0; i < TESS_CELLS; ++i)
-                aCells.push_back(wnd.GetCell(i));
-            a.push_back(aCells);
+            game.GenerateBoard();
+            a.emplace_back(game.m_astrCells, game.m_astrCells + TESS_CELLS);
         }
         return a;
     }();

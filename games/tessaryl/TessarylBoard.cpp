@@ -1,11 +1,5 @@
-// The cube's neighbour table and the letter generation that fills a new board.
+// The cube's neighbour table.
 #include "games/tessaryl/TessarylBoard.h"
-
-#include <cstdlib>
-#include <string>
-
-#include "dictionary/Dictionary.h"
-#include "games/tessaryl/TessarylWnd.h"
 
 const int g_anCellNeighbours[TESS_CELLS][TESS_NEIGHBOURS] = {
     {1, 4, 3, 9, 10, -1, -1, -1},        // 0
@@ -48,71 +42,4 @@ bool IsCellNeighbour(int nCell, int nOther)
             return true;
     }
     return false;
-}
-
-// Letter generation: dictionary words laid as snakes through touching cells.
-
-void CTessarylWnd::PlaceRandomWord()
-{
-    char szWord[128] = {};
-    if (m_pDictionary != nullptr && m_pDictionary->HasWords())
-        m_pDictionary->RandomWord(szWord, 0, 0);
-
-    const int nStart = rand() % 26;
-    int nCell = -1;
-    for (int nTry = 0; nTry < 28 && nCell < 0; ++nTry) {
-        if (m_astrCells[(nStart + nTry) % TESS_CELLS].isEmpty())
-            nCell = (nStart + nTry) % TESS_CELLS;
-    }
-    if (nCell < 0)
-        return;
-
-    // Only a-z make letters. A dictionary that yields nothing still gets a random letter, so
-    // that filling the board always ends.
-    std::string strLetters;
-    for (const char* p = szWord; *p; ++p) {
-        if (*p >= 'a' && *p <= 'z')
-            strLetters += *p;
-    }
-    if (strLetters.empty())
-        strLetters = char('a' + rand() % 26);
-
-    for (size_t i = 0; i < strLetters.size(); ++i) {
-        // A q always travels with its u: a lone Q would spell almost nothing.
-        QString strText;
-        if (strLetters[i] == 'q') {
-            strText = QStringLiteral("QU");
-            if (i + 1 < strLetters.size() && strLetters[i + 1] == 'u')
-                ++i;
-        } else {
-            strText = QChar(strLetters[i] - 'a' + 'A');
-        }
-        m_astrCells[nCell] = strText;
-
-        int nNext = -1;
-        for (int nSlot = 0; nSlot < 7 && nNext < 0; ++nSlot) {
-            const int nNeighbour = g_anCellNeighbours[nCell][nSlot];
-            if (nNeighbour >= 0 && m_astrCells[nNeighbour].isEmpty())
-                nNext = nNeighbour;
-        }
-        if (nNext < 0)
-            return; // dead end: the rest of the word is dropped
-        nCell = nNext;
-    }
-}
-
-void CTessarylWnd::GenerateBoard()
-{
-    for (QString& str : m_astrCells)
-        str.clear();
-    for (;;) {
-        PlaceRandomWord();
-        bool bFull = true;
-        for (const QString& str : m_astrCells)
-            bFull = bFull && !str.isEmpty();
-        if (bFull)
-            break;
-    }
-    // The finder is stopped whenever the board changes, so its copy is written unlocked.
-    m_finder.SetBoard(m_astrCells);
 }

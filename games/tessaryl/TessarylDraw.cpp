@@ -97,6 +97,7 @@ void CTessarylWnd::CreateUsedWordList()
     m_wndUsedWords.Create(LBS_VISIBLE | LBS_BORDER | LBS_HSCROLL | LBS_MULTICOLUMN | LBS_NOINTEGRALHEIGHT, rc, this,
                           IDC_USEDWORDS);
     m_wndUsedWords.SetColumnWidth((m_rcClient.right - 20) / 3);
+    FillUsedWordBox(); // words found or loaded before the window was first shown
 }
 
 void CTessarylWnd::OnPaint()
@@ -134,13 +135,13 @@ void CTessarylWnd::DrawBackground(CDC* pDC)
     CopyBitmap(pDC, m_bmpHint, 0, m_rcClient.bottom - 20, 20, 20, 0);
 }
 
-void CTessarylWnd::DrawCell(int nCell, CDC* pDC, BOOL bForceNormal)
+void CTessarylWnd::DrawCell(int nCell, CDC* pDC)
 {
     if (nCell < 0 || nCell >= TESS_CELLS || !m_bGeometryValid || !GetSafeHwnd())
         return; // nothing laid out yet: the first paint draws every cell
     if (pDC == nullptr) {
         CClientDC dc(this);
-        DrawCell(nCell, &dc, bForceNormal);
+        DrawCell(nCell, &dc);
         return;
     }
     if (!m_penEdge.GetSafeHandle())
@@ -152,10 +153,9 @@ void CTessarylWnd::DrawCell(int nCell, CDC* pDC, BOOL bForceNormal)
 
     CFont* pOldFont = pDC->SelectObject(&m_fontLetters);
     pDC->SetBkMode(TRANSPARENT);
-    const BOOL bSelected = !bForceNormal && IsSelected(nCell);
-    pDC->SetTextColor(bSelected ? SelectedColor() : NormalColor());
+    pDC->SetTextColor(m_game.IsSelected(nCell) ? SelectedColor() : NormalColor());
     CRect rcText = m_arcCellText[nCell];
-    pDC->DrawText(m_astrCells[nCell], &rcText, DT_CENTER | DT_VCENTER);
+    pDC->DrawText(m_game.m_astrCells[nCell], &rcText, DT_CENTER | DT_VCENTER);
     pDC->SelectObject(pOldFont);
     pDC->SelectObject(pOldBrush);
     pDC->SelectObject(pOldPen);
@@ -173,7 +173,7 @@ void CTessarylWnd::DrawScore(CDC* pDC)
 {
     if (pDC == nullptr)
         return DrawInOwnDC(this, &CTessarylWnd::DrawScore);
-    DrawScoreDigits(pDC, m_dcMem, m_bmpDigits, 0, m_nScore);
+    DrawScoreDigits(pDC, m_dcMem, m_bmpDigits, 0, m_game.m_nScore);
 }
 
 int CTessarylWnd::HitCell(CPoint pt) const

@@ -1,6 +1,7 @@
 // The background word finder: thread handshakes, the three search passes and the hint list.
 #include "games/tessaryl/TessarylFinder.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -234,11 +235,12 @@ void CTessarylFinder::SearchFrom(int nCell, int nPrevious, int nDepth, int nNode
     --m_anVisited[nCell];
 }
 
-BOOL CTessarylFinder::PickHint(const std::function<BOOL(const CPathBlock&)>& fnIsUsed, CPathBlock& path)
+BOOL CTessarylFinder::PickHint(const std::function<BOOL(const CPathBlock&)>& fnIsUsed, CPathBlock& path,
+                               CGameRandom& random)
 {
     std::lock_guard<std::mutex> lock(m_csHints);
     while (m_aHintWords.GetSize() > 0) {
-        const int nPick = rand() % m_aHintWords.GetSize();
+        const int nPick = random.Rand() % m_aHintWords.GetSize();
         path = m_aHintPaths[nPick];
         if (!fnIsUsed(path))
             return TRUE;
@@ -266,8 +268,23 @@ void CTessarylFinder::GetHints(QStringList& astrWords, std::vector<CPathBlock>& 
 void CTessarylFinder::AddHint(const QString& strWord, const CPathBlock& path)
 {
     std::lock_guard<std::mutex> lock(m_csHints);
-    if (m_aHintWords.Find(strWord) >= 0)
-        return;
     const int nIndex = m_aHintWords.Add(Unshared(strWord));
     m_aHintPaths.insert(m_aHintPaths.begin() + nIndex, path);
+}
+
+void CTessarylFinder::SetHints(const QStringList& astrWords, const std::vector<CPathBlock>& aPaths)
+{
+    // The words go in one by one, each value the index of its path, so that equal words land
+    // exactly where adding them in turn puts them; the paths follow once, not shifted per word.
+    CSortedStringArray aWords;
+    const qsizetype nCount = std::min(astrWords.size(), qsizetype(aPaths.size()));
+    for (qsizetype i = 0; i < nCount; ++i)
+        aWords.m_aData[size_t(aWords.Add(Unshared(astrWords[i])))] = uintptr_t(i);
+    std::vector<CPathBlock> aOrdered;
+    aOrdered.reserve(size_t(nCount));
+    for (uintptr_t n : aWords.m_aData)
+        aOrdered.push_back(aPaths[n]);
+    std::lock_guard<std::mutex> lock(m_csHints);
+    m_aHintWords = aWords;
+    m_aHintPaths = std::move(aOrdered);
 }

@@ -12,6 +12,7 @@
 
 #include "dictionary/SortedStringArray.h"
 #include "framework/Types.h"
+#include "games/GameModel.h"
 #include "games/tessaryl/TessarylBoard.h"
 
 class CDictionary;
@@ -46,13 +47,16 @@ public:
 
     // Picks a random listed word for a hint. Entries for which bIsUsed says TRUE are removed
     // (the player found them already) and another is drawn. FALSE when the list runs empty.
-    BOOL PickHint(const std::function<BOOL(const CPathBlock&)>& fnIsUsed, CPathBlock& path);
+    BOOL PickHint(const std::function<BOOL(const CPathBlock&)>& fnIsUsed, CPathBlock& path,
+                  CGameRandom& random = DefaultGameRandom());
 
     int GetHintCount() const;
     // Copies of the list for saving and inspection, in list order.
     void GetHints(QStringList& astrWords, std::vector<CPathBlock>& aPaths) const;
-    // Adds a word with its path unless listed already (loading a saved game).
+    // Adds a word with its path as the list adds any string: in front of an equal one, none refused.
     void AddHint(const QString& strWord, const CPathBlock& path);
+    // Replaces the list by these words (index-aligned paths), each added in turn as AddHint does.
+    void SetHints(const QStringList& astrWords, const std::vector<CPathBlock>& aPaths);
 
     // Runs the three passes on the calling thread (the worker's body; benchmarks and tests call it
     // directly with no thread running). A path stops where its letters begin no word; the

@@ -1,67 +1,12 @@
 // Writing and reading Tessaryl's saved-game text.
 #include "games/tessaryl/TessarylSavedText.h"
 
-#include <climits>
+#include <algorithm>
+
+#include "games/GameModel.h"
 
 namespace {
 constexpr char16_t TAB = u'\t';
-
-// A cursor over the text that never moves past its end.
-class CTextReader {
-public:
-    explicit CTextReader(const QString& str) : m_str(str) {}
-
-    bool AtEnd() const { return m_nPos >= m_str.size(); }
-    QChar Peek() const { return m_str.at(m_nPos); }
-    QChar Take() { return m_str.at(m_nPos++); }
-    // Stops on the tab (or at the end).
-    void ToNextTab()
-    {
-        while (!AtEnd() && Peek() != TAB)
-            ++m_nPos;
-    }
-    void SkipAllTabs()
-    {
-        while (!AtEnd() && Peek() == TAB)
-            ++m_nPos;
-    }
-    void SkipOneTab()
-    {
-        if (!AtEnd() && Peek() == TAB)
-            ++m_nPos;
-    }
-    // The characters up to the next tab; the cursor stops on that tab.
-    QString Field()
-    {
-        const qsizetype nStart = m_nPos;
-        ToNextTab();
-        return m_str.mid(nStart, m_nPos - nStart);
-    }
-    // The decimal number that starts here, as the C library reads one: blanks, a sign, digits;
-    // anything else reads as 0. Clamped to int. The cursor does not move.
-    int Number() const
-    {
-        qsizetype n = m_nPos;
-        while (n < m_str.size() && m_str.at(n) == u' ')
-            ++n;
-        bool bNegative = false;
-        if (n < m_str.size() && (m_str.at(n) == u'-' || m_str.at(n) == u'+'))
-            bNegative = m_str.at(n++) == u'-';
-        long long nValue = 0;
-        for (; n < m_str.size() && m_str.at(n) >= u'0' && m_str.at(n) <= u'9'; ++n) {
-            nValue = nValue * 10 + (m_str.at(n).unicode() - u'0');
-            if (nValue > (long long)INT_MAX + 1)
-                nValue = (long long)INT_MAX + 1;
-        }
-        if (bNegative)
-            nValue = -nValue;
-        return nValue > INT_MAX ? INT_MAX : nValue < INT_MIN ? INT_MIN : int(nValue);
-    }
-
-private:
-    const QString& m_str;
-    qsizetype m_nPos = 0;
-};
 } // namespace
 
 QString FormatTessarylText(const CTessarylSavedGame& game)
@@ -91,14 +36,22 @@ QString FormatTessarylText(const CTessarylSavedGame& game)
 BOOL ParseTessarylText(const QString& strText, CTessarylSavedGame& game)
 {
     game = CTessarylSavedGame();
-    CTextReader reader(strText);
+    CSavedTextReader reader(strText);
+    // The characters up to the next tab; the reader stops on that tab.
+    auto field = [&reader, &strText] {
+        const qsizetype nStart = reader.Pos();
+        reader.SkipField();
+        return strText.mid(nStart, reader.Pos() - nStart);
+    };
 
     // Board: pairs of characters up to the first tab; a space as second character is padding.
     int nPairs = 0;
-    while (!reader.AtEnd() && reader.Peek() != TAB) {
-        QString strCell(reader.Take());
-        if (!reader.AtEnd() && reader.Peek() != TAB) {
-            const QChar ch = reader.Take();
+    while (!reader.AtEnd() && reader.Current() != TAB) {
+        QString strCell(reader.Current());
+        reader.Advance(1);
+        if (!reader.AtEnd() && reader.Current() != TAB) {
+            const QChar ch = reader.Current();
+            reader.Advance(1);
             if (ch != u' ')
                 strCell += ch;
         }
@@ -117,27 +70,25 @@ BOOL ParseTessarylText(const QString& strText, CTessarylSavedGame& game)
     game.m_nScore = reader.Number();
     if (game.m_nScore < 0 || game.m_nScore > TESS_MAX_SCORE)
         return FALSE;
-    reader.ToNextTab();
-    reader.SkipAllTabs();
+    reader.NextField();
 
     // Counts are only upper bounds: a text ends where it ends, whatever it claims.
     const int nUsed = reader.Number();
-    reader.ToNextTab();
-    reader.SkipAllTabs();
+    reader.NextField();
     for (int i = 0; i < nUsed && !reader.AtEnd() && game.m_astrUsedWords.size() < TESS_MAX_USED_WORDS; ++i) {
-        const QString strWord = reader.Field();
+        const QString strWord = field();
         reader.SkipOneTab();
         if (!strWord.isEmpty())
             game.m_astrUsedWords.append(strWord);
     }
 
     const int nHints = reader.Number();
-    reader.ToNextTab();
-    for (int i = 0; i < nHints && !reader.AtEnd(); ++i) {
-        reader.SkipAllTabs();
+    reader.SkipField();
+    for (int i = 0; i < nHints && !reader.AtEnd() && game.m_astrHintWords.size() < TESS_MAX_LOADED_HINTS; ++i) {
+        reader.SkipTabs();
         if (reader.AtEnd())
             break;
-        const QString strWord = reader.Field();
+        const QString strWord = field();
         CPathBlock path;
         path.fill(-1);
         int nCells = 0;
@@ -147,7 +98,7 @@ BOOL ParseTessarylText(const QString& strText, CTessarylSavedGame& game)
             if (reader.AtEnd())
                 break;
             const int nCell = reader.Number();
-            reader.ToNextTab();
+            reader.SkipField();
             if (nCell == -1)
                 break;
             if (nCell < 0 || nCell >= TESS_CELLS)

@@ -15,6 +15,8 @@ constexpr int TESS_MAX_SCORE = 999999999;
 // Far more words than one board holds: a longer list was not written by a game either, and would
 // only stall the interface filling the list box.
 constexpr int TESS_MAX_USED_WORDS = 5000;
+// The same for hints: a game writes at most TESS_SAVED_HINTS, and each one read is sorted in.
+constexpr int TESS_MAX_LOADED_HINTS = 5000;
 
 struct CTessarylSavedGame {
     // A cell the text did not reach stays empty; the loader then keeps the board's own letter there.

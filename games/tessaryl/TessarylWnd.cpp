@@ -1,17 +1,26 @@
-// CTessarylWnd: construction, the operations the shell drives and the finder handshakes.
+// CTessarylWnd: construction, the operations the shell drives, and showing what the game changed.
 #include "games/tessaryl/TessarylWnd.h"
 
-#include "dictionary/Dictionary.h"
-#include "framework/MessageBox.h"
 #include "games/AppSettings.h"
 #include "graphics/BitmapResource.h"
 
-CTessarylWnd::CTessarylWnd() = default;
+CTessarylWnd::CTessarylWnd()
+{
+    LoadBitmapResource(m_bmpSubmit, 133);
+    LoadBitmapResource(m_bmpBack, 134);
+    LoadBitmapResource(m_bmpHint, 132);
+    LoadBitmapResource(m_bmpDigits, 160);
+    // The add-word question is a box like the game's others.
+    m_wordCheck.SetShow([this](const QString& strText, const QString& strCaption, UINT nType) {
+        return ShowMessage(strText, strCaption, nType);
+    });
+    m_game.SetWordCheck(&m_wordCheck);
+}
 
 CTessarylWnd::~CTessarylWnd()
 {
-    // The thread reads this window's finder; it must end before anything here goes.
-    m_finder.StopWorker();
+    // The thread reads the game's finder; it must end before anything here goes.
+    m_game.StopWorker();
     DestroyWindow();
 }
 
@@ -23,92 +32,77 @@ int CTessarylWnd::OnCreate()
 
 void CTessarylWnd::OnDestroy()
 {
-    m_finder.StopWorker();
+    m_game.StopWorker();
     m_wndUsedWords.DestroyWindow();
+}
+
+void CTessarylWnd::SetSettings(AppSettings* pApp)
+{
+    m_pApp = pApp;
+    m_wordCheck.SetSettings(pApp);
+    m_game.SetHighScore(pApp ? &pApp->m_nCubeHiScore : nullptr);
 }
 
 void CTessarylWnd::SetDictionary(CDictionary* pDictionary)
 {
-    m_finder.SetDictionary(pDictionary);
-    m_pDictionary = pDictionary;
-}
-
-void CTessarylWnd::SetButtonBitmaps(UINT nSubmit, UINT nBack, UINT nHint)
-{
-    LoadBitmapResource(m_bmpSubmit, nSubmit);
-    LoadBitmapResource(m_bmpBack, nBack);
-    LoadBitmapResource(m_bmpHint, nHint);
-}
-
-void CTessarylWnd::SetDigitsBitmap(UINT nDigits)
-{
-    LoadBitmapResource(m_bmpDigits, nDigits);
+    m_game.SetDictionary(pDictionary);
+    m_wordCheck.SetDictionary(pDictionary);
 }
 
 void CTessarylWnd::NewGame()
 {
-    StopWorker();
-    m_wndUsedWords.ResetContent();
-    ClearSelection();
-    GenerateBoard();
-    m_nScore = 0;
-    DrawAllCells();
-    DrawScore();
-    StartWorker(TRUE);
-    m_bGameRunning = TRUE;
+    ShowChange(m_game.NewGame());
 }
 
 void CTessarylWnd::QuitGame()
 {
-    if (!m_bGameRunning)
+    if (!m_game.m_bGameRunning || !ConfirmQuit())
         return;
-    if (QxMessageBox(QStringLiteral("Are you sure you want to quit?"), QStringLiteral("Confirmation"),
-                     MB_YESNO | MB_ICONQUESTION) != IDYES)
-        return;
-    StopWorker();
-    m_wndUsedWords.ResetContent();
-    m_nSelCount = 0;
-    m_nHintLen = 0;
-    for (QString& str : m_astrCells)
-        str.clear();
-    m_nScore = 0;
-    DrawAllCells();
-    DrawScore();
-    m_bGameRunning = FALSE;
-}
-
-void CTessarylWnd::StartWorker(BOOL bClear)
-{
-    m_nHintLen = 0;
-    m_finder.StartWorker(bClear);
-}
-
-void CTessarylWnd::StopWorker()
-{
-    m_finder.StopWorker();
-}
-
-void CTessarylWnd::PauseWorker()
-{
-    m_finder.PauseWorker();
-}
-
-void CTessarylWnd::ResumeWorker()
-{
-    m_finder.ResumeWorker();
-}
-
-void CTessarylWnd::ClearWordList()
-{
-    m_finder.ClearWordList();
+    ShowChange(m_game.QuitGame());
 }
 
 QString CTessarylWnd::GetSaveRefusal() const
 {
-    return m_astrCells[0].isEmpty() ? QStringLiteral("Can't save: Game not started") : QString();
+    return m_game.m_astrCells[0].isEmpty() ? QStringLiteral("Can't save: Game not started") : QString();
 }
 
-BOOL CTessarylWnd::IsWorkerAlive() const
+BOOL CTessarylWnd::LoadFromText(const QString& strText)
 {
-    return m_finder.IsWorkerAlive();
+    CTessarylChange change;
+    if (!m_game.LoadFromText(strText, &change))
+        return FALSE;
+    ShowChange(change);
+    return TRUE;
+}
+
+void CTessarylWnd::SetBoard(const QString* astrCells)
+{
+    m_game.SetBoard(astrCells);
+    Invalidate();
+    UpdateWindow();
+}
+
+void CTessarylWnd::ShowChange(const CTessarylChange& change)
+{
+    if (!change.strNotice.isEmpty())
+        ShowMessage(change.strNotice);
+    for (int nCell : change.anCells)
+        DrawCell(nCell);
+    if (change.bAllCells)
+        DrawAllCells();
+    if (change.bScore)
+        DrawScore();
+    if (change.bUsedWordsReset)
+        FillUsedWordBox();
+    else if (change.bWordAdded && m_wndUsedWords.GetSafeHwnd() && !m_game.m_astrUsedWords.isEmpty())
+        m_wndUsedWords.InsertString(0, m_game.m_astrUsedWords.front());
+}
+
+void CTessarylWnd::FillUsedWordBox()
+{
+    if (!m_wndUsedWords.GetSafeHwnd())
+        return; // made at the first paint, from the game's list
+    m_wndUsedWords.ResetContent();
+    for (const QString& strWord : m_game.m_astrUsedWords)
+        m_wndUsedWords.AddString(strWord);
 }

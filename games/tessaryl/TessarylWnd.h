@@ -1,12 +1,12 @@
-// CTessarylWnd: the Tessaryl game window: 27 letters on three faces of a cube, chains of
-// touching cells, scoring, the used-word list and hints from the background word finder.
+// CTessarylWnd: the Tessaryl game window: draws the cube of letters, the buttons, the score and
+// the used-word list, maps taps to cells and buttons, and leaves the rules to CTessarylGame.
 #pragma once
 #include <QString>
 
 #include "framework/ListBox.h"
 #include "games/GameWnd.h"
-#include "games/tessaryl/TessarylBoard.h"
-#include "games/tessaryl/TessarylFinder.h"
+#include "games/WordCheck.h"
+#include "games/tessaryl/TessarylGame.h"
 
 class CDictionary;
 class CPicture;
@@ -18,21 +18,17 @@ public:
     ~CTessarylWnd() override;
 
     // Driven by the shell.
-    void SetSettings(AppSettings* pApp) override { m_pApp = pApp; }
+    void SetSettings(AppSettings* pApp) override;
     void SetDictionary(CDictionary* pDictionary) override;
     void SetBackground(CPicture* pPicture) override;
     void SetCubeColor(COLORREF cr) override;
-    void SetButtonBitmaps(UINT nSubmit, UINT nBack, UINT nHint);
-    void SetDigitsBitmap(UINT nDigits);
-    // Where the cube is drawn, in client coordinates.
-    void SetCubeRect(const CRect& rc) { m_rcCube = rc; }
     void NewGame() override;
     void QuitGame() override;
-    BOOL IsGameRunning() const override { return m_bGameRunning; }
+    BOOL IsGameRunning() const override { return m_game.m_bGameRunning; }
     QString GetHelpAnchor() const override { return QStringLiteral("Tessaryl"); }
     QString GetSavedGameExtension() const override { return QStringLiteral(".wcg"); }
     QString GetSaveRefusal() const override;
-    void SaveToText(QString& strText) override;
+    void SaveToText(QString& strText) override { m_game.SaveToText(strText); }
     BOOL LoadFromText(const QString& strText) override;
     void PauseForDialog() override { PauseWorker(); }
     void ResumeAfterDialog() override
@@ -47,34 +43,30 @@ public:
     }
 
     // The background word finder.
-    void StartWorker(BOOL bClear);
-    void StopWorker();
-    void PauseWorker();
-    void ResumeWorker();
-    void ClearWordList();
+    void StartWorker(BOOL bClear) { m_game.StartWorker(bClear); }
+    void StopWorker() { m_game.StopWorker(); }
+    void PauseWorker() { m_game.PauseWorker(); }
+    void ResumeWorker() { m_game.ResumeWorker(); }
+    void ClearWordList() { m_game.ClearWordList(); }
     // The finder's thread exists and has not finished its search (it may be paused).
-    BOOL IsWorkerAlive() const;
+    BOOL IsWorkerAlive() const { return m_game.IsWorkerAlive(); }
 
-    // Board.
-    void GenerateBoard();
-    void PlaceRandomWord();
-    const QString& GetCell(int nCell) const { return m_astrCells[nCell]; }
-
-    // Play.
-    void SelectCell(int nCell);
-    void UnselectCell(int nCell);
-    void ClearSelection();
-    void BuildWord();
-    BOOL CheckWord(const QString& strWord);
-    BOOL IsSelected(int nCell) const;
-    void SubmitWord();
-    void GiveHint();
+    // The rules and the state, for what is built on the game.
+    CTessarylGame& Game() { return m_game; }
+    const CTessarylGame& Game() const { return m_game; }
+    // Lays out a known board and runs a game on it, then shows it.
+    void SetBoard(const QString* astrCells);
 
     // Drawing and hit testing.
-    void DrawCell(int nCell, CDC* pDC = nullptr, BOOL bForceNormal = FALSE);
+    void DrawCell(int nCell, CDC* pDC = nullptr);
     void DrawAllCells(CDC* pDC = nullptr);
     void DrawScore(CDC* pDC = nullptr);
     int HitCell(CPoint point) const; // -1 when the point is in no cell
+    // A cell's four corners and the rectangle of its letters, as last laid out.
+    const CPoint* GetCellCorners(int nCell) const { return m_aptCell[nCell]; }
+    CRect GetCellTextRect(int nCell) const { return m_arcCellText[nCell]; }
+    // The list box showing the used words (it exists from the first paint).
+    const CListBox& GetUsedWordBox() const { return m_wndUsedWords; }
 
     void OnPaint() override;
     void OnLButtonDown(UINT nFlags, CPoint point) override;
@@ -86,40 +78,25 @@ protected:
     void OnDestroy() override;
 
 private:
-    // The tests look at and set up the state directly, through one door.
-    friend struct CTessarylAccess;
-
+    // Shows what the game changed: its notice, then the cells, the score and the list.
+    void ShowChange(const CTessarylChange& change);
+    void FillUsedWordBox();
     COLORREF NormalColor() const;
     COLORREF SelectedColor() const;
     void ComputeGeometry();
     void CreateUsedWordList();
     void DrawBackground(CDC* pDC);
     void CopyBitmap(CDC* pDC, CBitmap& bitmap, int x, int y, int cx, int cy, int xSrc);
-    QString WordAlongPath(const int* anPath, int nMax) const;
 
-    // Board.
-    QString m_astrCells[TESS_CELLS];
-    CDictionary* m_pDictionary = nullptr;
+    CTessarylGame m_game;
+    CDictionaryWordCheck m_wordCheck;
     AppSettings* m_pApp = nullptr;
-    BOOL m_bGameRunning = FALSE;
-    int m_nScore = 0;
-    CTessarylFinder m_finder; // holds the finder's board copy and the hint list
-    CListBox m_wndUsedWords;
-
-    // Play.
-    int m_anSelection[TESS_MAX_PATH] = {};
-    int m_nSelCount = 0;
-    QString m_strWord;
-
-    // Hint in progress.
-    int m_anHintPath[TESS_MAX_PATH] = {};
-    int m_nHintLen = 0;
-    int m_nHintShown = 0;
+    CListBox m_wndUsedWords; // shows m_game.m_astrUsedWords
 
     // Geometry and drawing.
     CRect m_rcClient;
     CRect m_rcClientLast;
-    CRect m_rcCube;
+    CRect m_rcCube{15, 5, 225, 195};
     BOOL m_bFitCube = FALSE;
     int m_nCubeMargin = 24;
     CPoint m_aptCell[TESS_CELLS][4];

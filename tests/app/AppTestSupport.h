@@ -11,7 +11,6 @@
 #include "dictionary/DictionaryWriter.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/RecordingTest.h"
-#include "tests/support/TessarylAccess.h"
 #include "tests/support/TestEnv.h"
 
 class ShellTest : public RecordingTest {
@@ -34,9 +33,9 @@ protected:
         WriteFileBytes(DictionaryPath(), BuildDictionaryImage({"able", "bridge", "cube", "drop", "tile", "word"}, 2));
     }
     // Tessaryl's running flag, score and found words.
-    static BOOL& TessarylRunning(CTessarylWnd& wnd) { return CTessarylAccess::Running(wnd); }
-    static int& TessarylScore(CTessarylWnd& wnd) { return CTessarylAccess::Score(wnd); }
-    static CListBox& TessarylUsedWords(CTessarylWnd& wnd) { return CTessarylAccess::UsedWords(wnd); }
+    static BOOL& TessarylRunning(CTessarylWnd& wnd) { return wnd.Game().m_bGameRunning; }
+    static int& TessarylScore(CTessarylWnd& wnd) { return wnd.Game().m_nScore; }
+    static QStringList& TessarylUsedWords(CTessarylWnd& wnd) { return wnd.Game().m_astrUsedWords; }
     static void Spin()
     {
         for (int i = 0; i < 5; ++i)

@@ -8,7 +8,6 @@
 #include "dialogs/ColorSelectDlg.h"
 #include "dialogs/PreferencesDlg.h"
 #include "tests/dialogs/DialogTestSupport.h"
-#include "tests/support/TessarylAccess.h"
 
 namespace {
 // Below the cube, right of the buttons: background in every game.
@@ -31,13 +30,13 @@ protected:
     }
     CScreenHostWnd& Host() { return pFrame->GetScreenHost(); }
     CTessarylWnd& Tess() { return Host().m_wndTessaryl; }
-    CTessarylFinder& Finder() { return CTessarylAccess::Finder(Tess()); }
-    CDictionary* TessDictionary() { return CTessarylAccess::Dictionary(Tess()); }
+    CTessarylFinder& Finder() { return Tess().Game().Finder(); }
+    CDictionary* TessDictionary() { return Tess().Game().GetDictionary(); }
     // Cell 4 of the cube's top face, away from its letter.
     CPoint TopFacePoint()
     {
         PixelAt(Host().m_wndTessaryl, 0, 0); // lays the cube out
-        const CPoint* p = CTessarylAccess::CellCorners(Tess(), 4);
+        const CPoint* p = Tess().GetCellCorners(4);
         return CPoint((p[0].x + p[1].x + p[2].x + p[3].x) / 4, (p[0].y + p[1].y + p[2].y + p[3].y) / 4 + 8);
     }
 

@@ -34,7 +34,7 @@ TEST_F(TessarylBoard, GeneratedBoardsAreFullWithoutALoneQ)
         if (nSeed == 200)
             m_wnd.SetDictionary(&none);
         srand(nSeed + 1);
-        m_wnd.GenerateBoard();
+        Game().GenerateBoard();
         for (int n = 0; n < TESS_CELLS; ++n) {
             const QString& str = Cells()[n];
             ASSERT_TRUE(str == QStringLiteral("QU") || (str.length() == 1 && str[0] >= 'A' && str[0] <= 'Z'))
@@ -52,7 +52,7 @@ TEST_F(TessarylBoard, PlacedWordIsASnakeThroughTouchingCells)
     for (unsigned nSeed = 1; nSeed < 20; ++nSeed) {
         std::fill(std::begin(Cells()), std::end(Cells()), QString());
         srand(nSeed);
-        m_wnd.PlaceRandomWord();
+        Game().PlaceRandomWord();
         std::vector<int> anCells;
         for (char ch : strWord) {
             const QString* p = std::find(std::begin(Cells()), std::end(Cells()), QString(QChar(ch)));
@@ -76,7 +76,7 @@ TEST_F(TessarylBoard, NewGameAndQuit)
     srand(3);
     m_wnd.NewGame();
     Score() = 450;
-    UsedWords().AddString(QStringLiteral("Cat"));
+    UsedWords().append(QStringLiteral("Cat"));
 
     m_boxes.Answer(IDNO);
     m_wnd.QuitGame();
@@ -84,17 +84,17 @@ TEST_F(TessarylBoard, NewGameAndQuit)
     EXPECT_EQ(m_boxes.boxes[0].strText, QStringLiteral("Are you sure you want to quit?"));
     EXPECT_EQ(m_boxes.boxes[0].strCaption, QStringLiteral("Confirmation"));
     EXPECT_EQ(m_boxes.boxes[0].nType & 0x0F, MB_YESNO);
-    EXPECT_TRUE(Running() && Score() == 450 && UsedWords().GetCount() == 1) << "declined: nothing lost";
+    EXPECT_TRUE(Running() && Score() == 450 && UsedWords().size() == 1) << "declined: nothing lost";
     m_boxes.Answer(IDYES);
     m_wnd.QuitGame();
-    EXPECT_FALSE(Running() || m_wnd.IsWorkerAlive() || Score() || UsedWords().GetCount());
+    EXPECT_FALSE(Running() || m_wnd.IsWorkerAlive() || Score() || UsedWords().size());
     EXPECT_TRUE(std::all_of(std::begin(Cells()), std::end(Cells()), std::mem_fn(&QString::isEmpty)));
 
     // A new game replaces a running one without asking, with score and list emptied.
     m_wnd.NewGame();
     Score() = 75;
-    UsedWords().AddString(QStringLiteral("Dog"));
+    UsedWords().append(QStringLiteral("Dog"));
     m_wnd.NewGame();
-    EXPECT_TRUE(Running() && !Cells()[0].isEmpty() && Score() == 0 && UsedWords().GetCount() == 0);
+    EXPECT_TRUE(Running() && !Cells()[0].isEmpty() && Score() == 0 && UsedWords().size() == 0);
     EXPECT_EQ(m_boxes.boxes.size(), 2u);
 }

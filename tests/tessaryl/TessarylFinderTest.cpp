@@ -24,14 +24,11 @@ SearchResult Search(CDictionary* pDictionary, const std::vector<QString>& astrCe
 // A board as a new game makes it.
 std::vector<QString> GeneratedBoard(CDictionary* pDictionary, unsigned nSeed)
 {
-    CTessarylWnd wnd;
-    wnd.SetDictionary(pDictionary);
+    CTessarylGame game;
+    game.SetDictionary(pDictionary);
     srand(nSeed);
-    wnd.GenerateBoard();
-    std::vector<QString> a;
-    for (int i = 0; i < TESS_CELLS; ++i)
-        a.push_back(wnd.GetCell(i));
-    return a;
+    game.GenerateBoard();
+    return std::vector<QString>(game.m_astrCells, game.m_astrCells + TESS_CELLS);
 }
 } // namespace
 

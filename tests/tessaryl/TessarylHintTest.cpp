@@ -35,7 +35,7 @@ TEST_F(TessarylHint, RevealsLettersChargesAndIsAbandonedByATap)
     // The hinted word submits like any other.
     TapSubmit();
     EXPECT_EQ(Score(), 235);
-    EXPECT_EQ(UsedWords().GetCount(), 1);
+    EXPECT_EQ(UsedWords().size(), 1);
 
     // The other word's hint, left for a tapped letter: no more hint letters while letters are selected.
     TapHint();
@@ -52,7 +52,7 @@ TEST_F(TessarylHint, NoHintsYetWhileTheSearchRunsAndNoneOnceEveryWordIsUsed)
     TapSubmit();
     TapCells({9, 12, 15});
     TapSubmit();
-    ASSERT_EQ(UsedWords().GetCount(), 2);
+    ASSERT_EQ(UsedWords().size(), 2);
     TapHint();
     EXPECT_EQ(m_boxes.LastText(), QStringLiteral("No hints available"));
     EXPECT_EQ(SelCount(), 0);

@@ -32,10 +32,10 @@ TEST_F(TessarylPlay, ChainRules)
     // The selection holds each cell once and never more than 32.
     SelCount() = 0;
     for (int n = 0; n < 2 * TESS_CELLS; ++n)
-        m_wnd.SelectCell(n % TESS_CELLS);
+        Game().SelectCell(n % TESS_CELLS);
     EXPECT_EQ(SelCount(), 27);
     SelCount() = TESS_MAX_PATH;
-    m_wnd.SelectCell(0); // a 33rd cell
+    Game().SelectCell(0); // a 33rd cell
     EXPECT_EQ(SelCount(), TESS_MAX_PATH);
     SelCount() = 0;
     Running() = FALSE; // no game running: taps are ignored
@@ -66,8 +66,8 @@ TEST_F(TessarylPlay, ScoresListAndHighScore)
     EXPECT_TRUE(m_boxes.boxes.empty());
     // Newest on top, first character kept, the rest lower case.
     QStringList astrList;
-    for (int i = 0; i < UsedWords().GetCount(); ++i)
-        astrList << UsedWords().GetText(i);
+    for (int i = 0; i < UsedWords().size(); ++i)
+        astrList << UsedWords().at(i);
     EXPECT_EQ(astrList, (QStringList{"Absolute", "House", "Quiz", "Abs"}));
 }
 
@@ -83,7 +83,7 @@ TEST_F(TessarylPlay, RefusedSubmissionsAndTheAddWordQuestion)
     TapSubmit();
     EXPECT_EQ(m_boxes.LastText(), QStringLiteral("You have already used that word"));
     EXPECT_EQ(Selection().size(), 3u);
-    m_wnd.ClearSelection();
+    Game().ClearSelection();
     TapCells({9, 12, 15}); // HOU: not a word, word check off
     TapSubmit();
     EXPECT_EQ(m_boxes.LastText(), QStringLiteral("'HOU' is not a valid word."));
@@ -103,5 +103,5 @@ TEST_F(TessarylPlay, RefusedSubmissionsAndTheAddWordQuestion)
         EXPECT_EQ(Score(), nAnswer == IDYES ? 450 : 225);
         EXPECT_EQ(bool(m_pDictionary->Contains(QStringLiteral("hou"))), nAnswer == IDYES);
     }
-    EXPECT_EQ(UsedWords().GetText(0), QStringLiteral("Hou"));
+    EXPECT_EQ(UsedWords().at(0), QStringLiteral("Hou"));
 }

@@ -16,9 +16,9 @@
 #include "games/AppSettings.h"
 #include "dictionary/Dictionary.h"
 #include "games/tessaryl/TessarylWnd.h"
-#include "tests/support/TessarylAccess.h"
 #include "tests/support/ScriptedMessageBox.h"
 #include "tests/dictionary/DctTestFiles.h"
+#include "tests/models/TessarylModelSupport.h"
 #include "tests/support/TestEnv.h"
 
 // A dictionary of the given words (any order, any case), written with the shipped writer.
@@ -43,14 +43,10 @@ inline std::vector<std::string> SystemWords(size_t nMax)
     return aSample;
 }
 
-// A board of X cells with each word laid along its cells; 'q' stands for a QU cell.
+// Known boards, paths and board texts, as the model tests make them.
 inline std::vector<QString> MakeBoard(std::initializer_list<std::pair<const char*, std::vector<int>>> aWords)
 {
-    std::vector<QString> a(TESS_CELLS, QStringLiteral("X"));
-    for (const auto& [pszWord, anCells] : aWords)
-        for (size_t i = 0; i < anCells.size(); ++i)
-            a[anCells[i]] = pszWord[i] == 'q' ? QStringLiteral("QU") : QString(QChar(pszWord[i]));
-    return a;
+    return MakeModelBoard(aWords);
 }
 
 // A Tessaryl window as the shell makes it: 240 by 268, cube rectangle 15,5,225,195, painted once.
@@ -59,10 +55,7 @@ protected:
     void SetUp() override
     {
         m_wnd.SetSettings(&m_settings);
-        m_wnd.SetCubeRect(CRect(15, 5, 225, 195));
         ASSERT_TRUE(m_wnd.Create(static_cast<QWidget*>(nullptr), 1201, CRect(0, 0, 240, 268), TRUE));
-        m_wnd.SetButtonBitmaps(133, 134, 132);
-        m_wnd.SetDigitsBitmap(160);
         m_wnd.SetCubeColor(RGB(0, 0, 192));
         m_wnd.UpdateWindow();
     }
@@ -72,33 +65,23 @@ protected:
         SetGiveWay({});
     }
 
-    // The window's state, for the tests' own checks and set-ups.
-    CTessarylAccess::CellArray& Cells() { return CTessarylAccess::Cells(m_wnd); }
-    int& Score() { return CTessarylAccess::Score(m_wnd); }
-    int& SelCount() { return CTessarylAccess::SelCount(m_wnd); }
-    CListBox& UsedWords() { return CTessarylAccess::UsedWords(m_wnd); }
-    CTessarylFinder& Finder() { return CTessarylAccess::Finder(m_wnd); }
-    BOOL& Running() { return CTessarylAccess::Running(m_wnd); }
-    int& HintLen() { return CTessarylAccess::HintLen(m_wnd); }
-    CRect CellTextRect(int nCell) const { return CTessarylAccess::CellTextRect(m_wnd, nCell); }
+    // The game's state, for the tests' own checks and set-ups.
+    CTessarylGame& Game() { return m_wnd.Game(); }
+    QString (&Cells())[TESS_CELLS] { return Game().m_astrCells; }
+    int& Score() { return Game().m_nScore; }
+    int& SelCount() { return Game().m_nSelCount; }
+    QStringList& UsedWords() { return Game().m_astrUsedWords; }
+    CTessarylFinder& Finder() { return Game().Finder(); }
+    BOOL& Running() { return Game().m_bGameRunning; }
+    int& HintLen() { return Game().m_nHintLen; }
+    CRect CellTextRect(int nCell) const { return m_wnd.GetCellTextRect(nCell); }
 
     // Lays out a board without starting a game: the letters, the finder's copy, a running game.
-    void SetBoard(const std::vector<QString>& astrCells)
-    {
-        m_wnd.StopWorker();
-        for (int i = 0; i < TESS_CELLS; ++i)
-            Cells()[i] = astrCells[i];
-        Finder().SetBoard(Cells());
-        SelCount() = 0;
-        Score() = 0;
-        Running() = TRUE;
-        m_wnd.Invalidate();
-        m_wnd.UpdateWindow();
-    }
+    void SetBoard(const std::vector<QString>& astrCells) { m_wnd.SetBoard(astrCells.data()); }
 
     CPoint CellCentre(int nCell) const
     {
-        const CPoint* p = CTessarylAccess::CellCorners(m_wnd, nCell);
+        const CPoint* p = m_wnd.GetCellCorners(nCell);
         return CPoint((p[0].x + p[1].x + p[2].x + p[3].x) / 4, (p[0].y + p[1].y + p[2].y + p[3].y) / 4);
     }
     void TapCell(int nCell) { m_wnd.OnLButtonDown(MK_LBUTTON, CellCentre(nCell)); }
@@ -121,7 +104,11 @@ protected:
         return img.scaled(img.size() / img.devicePixelRatio()).convertToFormat(QImage::Format_RGB32);
     }
 
-    std::vector<int> Selection() const { return CTessarylAccess::Selection(m_wnd); }
+    std::vector<int> Selection() const
+    {
+        const CTessarylGame& game = m_wnd.Game();
+        return std::vector<int>(game.m_anSelection, game.m_anSelection + game.m_nSelCount);
+    }
 
     // Keeps a test's dictionary until the window (and its finder thread) has gone.
     CDictionary* Keep(std::unique_ptr<CDictionary> pDictionary)

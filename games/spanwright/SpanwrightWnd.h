@@ -69,6 +69,7 @@ private:
     void StopWalkTimer();
     // Picks the walk up again after the window was hidden, with the rest or step it was in.
     void ResumeWalk();
+    // Starts, restarts or stops the walking timer as the game asked.
     void ApplyTimer(ESpanTimer eTimer, int nPeriod);
     // The used-word list box shows the game's list.
     void ShowUsedWords();

@@ -14,6 +14,7 @@ const COLORREF CHASM_BLUE = RGB(0, 0, 255);
 // The fall is composed off screen over the scene's area.
 constexpr int FALL_CX = 230;
 constexpr int FALL_CY = 140;
+constexpr DWORD FALL_FRAME_DELAY = 14; // ms a frame: the fall takes about a second
 } // namespace
 
 void CSpanwrightWnd::EnsureLayout()
@@ -63,7 +64,7 @@ void CSpanwrightWnd::OnPaint()
     DrawScore(&dc);
     DrawScene(&dc);
     DrawBridge(&dc);
-    if (!m_bGameOver)
+    if (!m_game.IsGameOver())
         DrawWalker(&dc);
     DrawTiles(&dc);
 }
@@ -108,17 +109,22 @@ void CSpanwrightWnd::DrawScore(CDC* pDC)
 {
     if (pDC == nullptr)
         return DrawLaidOut(&CSpanwrightWnd::DrawScore);
-    DrawScoreDigits(pDC, m_dcMem, m_bmpDigits, 89, m_nScore);
+    DrawScoreDigits(pDC, m_dcMem, m_bmpDigits, 89, m_game.Score());
 }
 
 void CSpanwrightWnd::DrawScene(CDC* pDC)
 {
     if (pDC == nullptr)
         return DrawLaidOut(&CSpanwrightWnd::DrawScene);
+    DrawSceneFrame(pDC, m_game.IsGameOver());
+}
+
+void CSpanwrightWnd::DrawSceneFrame(CDC* pDC, bool bGameOverLabel)
+{
     const int r = m_rcClient.right;
     CBrush* pOldBrush = pDC->SelectObject(&m_brushChasm);
     pDC->Rectangle(3, 20, r - 6, 100);
-    if (m_bGameOver) {
+    if (bGameOverLabel) {
         CFont* pOldFont = pDC->SelectObject(&m_fontLetters);
         pDC->SetTextColor(RGB(0, 0, 0));
         pDC->SetBkColor(RGB(255, 255, 255));
@@ -141,9 +147,10 @@ void CSpanwrightWnd::DrawBridge(CDC* pDC)
 {
     if (pDC == nullptr)
         return DrawLaidOut(&CSpanwrightWnd::DrawBridge);
-    if (m_nBridgeLen <= 0 || !m_bmpBridge.GetSafeHandle())
+    const int nBridgeLen = m_game.BridgeLen();
+    if (nBridgeLen <= 0 || !m_bmpBridge.GetSafeHandle())
         return;
-    const int cx = std::min(m_nBridgeLen * SPAN_SEGMENT, m_bmpBridge.GetSize().cx);
+    const int cx = std::min(nBridgeLen * SPAN_SEGMENT, m_bmpBridge.GetSize().cx);
     pDC->TransparentImage(27, 78, cx, 7, &m_bmpBridge, 0, 0, cx, 7, CHASM_BLUE);
 }
 
@@ -151,9 +158,10 @@ void CSpanwrightWnd::DrawWalker(CDC* pDC)
 {
     if (pDC == nullptr)
         return DrawLaidOut(&CSpanwrightWnd::DrawWalker);
-    const int nFrame = std::clamp(m_nWalkerFrame, 0, SPAN_STANDING_FRAMES - 1);
-    CopyBitmap(pDC, m_bmpWalker, m_nWalkerX + 3, 29, SPAN_FRAME_WIDTH, SPAN_FRAME_HEIGHT, SPAN_FRAME_WIDTH * nFrame);
-    if (m_nWalkerX == 0) {
+    const int nFrame = std::clamp(m_game.WalkerFrame(), 0, SPAN_STANDING_FRAMES - 1);
+    const int x = m_game.WalkerX();
+    CopyBitmap(pDC, m_bmpWalker, x + 3, 29, SPAN_FRAME_WIDTH, SPAN_FRAME_HEIGHT, SPAN_FRAME_WIDTH * nFrame);
+    if (x == 0) {
         // On the left bank the frame covers the panel's left edge.
         pDC->MoveTo(3, 20);
         pDC->LineTo(3, 100);
@@ -174,10 +182,10 @@ void CSpanwrightWnd::DrawTiles(CDC* pDC)
     pDC->SetBkMode(TRANSPARENT);
     CFont* pOldFont = pDC->SelectObject(&m_fontLetters);
     for (int i = 0; i < SPAN_TILES; ++i) {
-        const int n = m_anOrder[i];
+        const int n = m_game.Order(i);
         CRect rc = (n >= 0 && n < SPAN_TILES) ? m_rcSlot[n] : m_rcTile[i];
         rc.DeflateRect(6, 6);
-        pDC->DrawText(m_strLetters[i], &rc, DT_CENTER | DT_SINGLELINE | DT_TOP);
+        pDC->DrawText(m_game.Letter(i), &rc, DT_CENTER | DT_SINGLELINE | DT_TOP);
     }
     pDC->SelectObject(pOldFont);
 }
@@ -193,20 +201,20 @@ void CSpanwrightWnd::AnimateFall()
     CBitmap bmpOff;
     bmpOff.CreateCompatibleBitmap(&dcWnd, FALL_CX, FALL_CY);
     CBitmap* pOld = dcOff.SelectObject(&bmpOff);
-    const int x = m_nWalkerX;
+    const int x = m_game.WalkerX();
     // Only the part of the scene the off-screen picture holds is copied.
     const int cxCopy = std::min(40, FALL_CX - x);
     for (int i = 0; i < 70; ++i) {
         const int h = 49 - std::max(0, i - 21);
-        DrawScene(&dcOff);
+        // The game is already over, but the label shows only once the animal is gone.
+        DrawSceneFrame(&dcOff, false);
         DrawBridge(&dcOff);
         dcOff.TransparentImage(x, 29 + i, SPAN_FRAME_WIDTH, h, &m_bmpWalker, SPAN_FRAME_WIDTH * SPAN_FALL_FRAME, 0,
                                SPAN_FRAME_WIDTH, h, CHASM_BLUE);
         if (cxCopy > 0)
             dcWnd.BitBlt(x, 21, cxCopy, 79, &dcOff, x, 21, SRCCOPY);
         UpdateWindow();
-        if (m_nFallFrameDelay > 0)
-            Sleep(DWORD(m_nFallFrameDelay));
+        Sleep(FALL_FRAME_DELAY);
     }
     dcOff.SelectObject(pOld);
 }

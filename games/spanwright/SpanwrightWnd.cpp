@@ -1,10 +1,9 @@
-// CSpanwrightWnd: construction, the operations the shell drives, the walking timer and messages.
+// CSpanwrightWnd: construction, the operations the shell drives, the walking timer and saved games.
 #include "games/spanwright/SpanwrightWnd.h"
 
 #include <algorithm>
 
 #include "games/AppSettings.h"
-#include "framework/MessageBox.h"
 #include "graphics/BitmapResource.h"
 
 CSpanwrightWnd::CSpanwrightWnd()
@@ -20,6 +19,10 @@ CSpanwrightWnd::CSpanwrightWnd()
     LoadBitmapResource(m_bmpDigits, 160);
     m_brushChasm.CreateSolidBrush(RGB(0, 0, 255));
     SetCubeColor(RGB(128, 128, 192));
+    m_wordCheck.SetShow([this](const QString& strText, const QString& strCaption, UINT nType) {
+        return ShowMessage(strText, strCaption, nType);
+    });
+    m_game.SetWordCheck(&m_wordCheck);
 }
 
 CSpanwrightWnd::~CSpanwrightWnd()
@@ -38,6 +41,19 @@ void CSpanwrightWnd::OnDestroy()
 {
     StopWalkTimer();
     m_listWords.DestroyWindow();
+}
+
+void CSpanwrightWnd::SetSettings(AppSettings* pApp)
+{
+    m_pApp = pApp;
+    m_wordCheck.SetSettings(pApp);
+    m_game.SetHighScore(pApp ? &pApp->m_nBridgeHiScore : nullptr);
+}
+
+void CSpanwrightWnd::SetDictionary(CDictionary* pDictionary)
+{
+    m_wordCheck.SetDictionary(pDictionary);
+    m_game.SetDictionary(pDictionary);
 }
 
 void CSpanwrightWnd::SetBackground(CPicture* pPicture)
@@ -59,26 +75,11 @@ void CSpanwrightWnd::SetCubeColor(COLORREF cr)
 
 QString CSpanwrightWnd::GetSaveRefusal() const
 {
-    if (m_bGameOver)
+    if (m_game.IsGameOver())
         return QStringLiteral("Can't save: Game over");
-    if (!m_bRunning)
+    if (!m_game.IsRunning())
         return QStringLiteral("Can't save: Game not started");
     return QString();
-}
-
-BOOL CSpanwrightWnd::SetDialogOpen(BOOL bOpen)
-{
-    const BOOL bWas = m_bDialogOpen;
-    m_bDialogOpen = bOpen;
-    return bWas;
-}
-
-int CSpanwrightWnd::ShowMessage(const QString& strText, const QString& strCaption, UINT nType)
-{
-    const BOOL bWas = SetDialogOpen(TRUE);
-    const int nAnswer = QxMessageBox(strText, strCaption, nType);
-    m_bDialogOpen = bWas;
-    return nAnswer;
 }
 
 void CSpanwrightWnd::StartWalkTimer(int nPeriod)
@@ -100,12 +101,44 @@ void CSpanwrightWnd::ResumeWalk()
     if (!m_bWalkSuspended)
         return;
     m_bWalkSuspended = FALSE;
-    if (m_bRunning && !m_bGameOver && m_bTimerStarted)
-        StartWalkTimer(m_nWalkerFrame == 0 ? m_nStepDelay : int(STEP_PERIOD));
+    if (m_game.IsWalkUnderWay())
+        StartWalkTimer(m_game.WalkPeriod());
+}
+
+void CSpanwrightWnd::ApplyTimer(ESpanTimer eTimer, int nPeriod)
+{
+    if (eTimer == ESpanTimer::Start)
+        StartWalkTimer(nPeriod);
+    else if (eTimer == ESpanTimer::Stop)
+        StopWalkTimer();
 }
 
 void CSpanwrightWnd::OnShowWindow(BOOL bShow)
 {
     if (bShow)
         ResumeWalk();
+}
+
+void CSpanwrightWnd::ShowUsedWords()
+{
+    m_listWords.ResetContent();
+    for (const QString& strWord : m_game.UsedWords())
+        m_listWords.AddString(strWord);
+}
+
+void CSpanwrightWnd::SaveToText(QString& strText)
+{
+    m_game.SaveToText(strText);
+}
+
+BOOL CSpanwrightWnd::LoadFromText(const QString& strText)
+{
+    if (!m_game.LoadFromText(strText))
+        return FALSE; // the game on screen goes on untouched
+    StopWalkTimer();
+    ShowUsedWords();
+    if (m_game.IsWalkUnderWay())
+        StartWalkTimer(m_game.WalkPeriod());
+    Invalidate(FALSE);
+    return TRUE;
 }

@@ -1,5 +1,6 @@
 // Menu commands through the frame: screens and help, Exit, the close box, Ctrl+Q and About.
 #include <QKeyEvent>
+#include <functional>
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
@@ -71,8 +72,14 @@ TEST_F(ShellTest, ExitAndTheCloseBoxAskOnceWhileAnyGameRunsEvenInAHiddenWindow)
     pFrame->OnCommand(ID_FILE_NEWGAME);
     ASSERT_TRUE(TessarylRunning(host.m_wndTessaryl));
     pFrame->OnCommand(ID_GAME_MAINSCREEN);
-    for (BOOL* pbRunning : {&TessarylRunning(host.m_wndTessaryl), &host.m_wndSpanwright.m_bRunning, &host.m_wndCascadio.m_bRunning}) {
-        *pbRunning = TRUE;
+    // Spanwright's running flag is its model's: a game started and quit.
+    const std::function<void(BOOL)> aSetRunning[] = {
+        [&](BOOL b) { TessarylRunning(host.m_wndTessaryl) = b; },
+        [&](BOOL b) { b ? host.m_wndSpanwright.NewGame() : host.m_wndSpanwright.Game().QuitGame(); },
+        [&](BOOL b) { host.m_wndCascadio.m_bRunning = b; },
+    };
+    for (const auto& fnSetRunning : aSetRunning) {
+        fnSetRunning(TRUE);
         boxes.Answer(IDNO);
         pFrame->OnCommand(ID_FILE_EXIT);
         boxes.Answer(IDNO);
@@ -85,7 +92,7 @@ TEST_F(ShellTest, ExitAndTheCloseBoxAskOnceWhileAnyGameRunsEvenInAHiddenWindow)
             EXPECT_EQ(box.nType & 0x0F, MB_YESNO);
         }
         EXPECT_TRUE(pFrame->isVisible());
-        *pbRunning = FALSE;
+        fnSetRunning(FALSE);
         boxes.Clear();
     }
     TessarylRunning(host.m_wndTessaryl) = TRUE;

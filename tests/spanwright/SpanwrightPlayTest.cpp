@@ -1,5 +1,5 @@
-// Spanwright play: tiles and buttons, submission messages, scores and the bridge, the walk, levels,
-// the fall, pausing and quitting.
+// Spanwright play in the window: taps reach the right tile or button, messages are shown with the
+// game held, the walking timer follows the game, the fall ends it on screen, pausing and quitting.
 #include "tests/spanwright/SpanwrightTestSupport.h"
 #include "tests/support/GameChecks.h"
 
@@ -8,82 +8,70 @@ protected:
     void SetUp() override
     {
         CSpanwrightFixture::SetUp();
-        m_pDictionary = Keep(MakeDictionary({"cat", "cats", "coats", "coast", "ascot", "tacos", "acts", "dog", "dogs",
-                                             "god", "gods", "cod", "cot", "doc", "goad", "toga", "togas", "scat"}));
+        m_pDictionary = Keep(MakeDictionary({"cat", "cats", "coats", "coast", "dog", "dogs", "god", "scat"}));
         m_wnd.SetDictionary(m_pDictionary);
         m_settings.m_bVerifyIncorrect = FALSE;
         StartWith("CATSDOG");
     }
-    std::vector<int> Order() const { return std::vector<int>(m_wnd.m_anOrder, m_wnd.m_anOrder + SPAN_TILES); }
-    std::pair<int, int> Walker() const { return {m_wnd.m_nWalkerX, m_wnd.m_nWalkerFrame}; }
+    std::vector<int> Order() const
+    {
+        std::vector<int> a;
+        for (int i = 0; i < SPAN_TILES; ++i)
+            a.push_back(Game().Order(i));
+        return a;
+    }
+    std::pair<int, int> Walker() const { return {Game().WalkerX(), Game().WalkerFrame()}; }
     CDictionary* m_pDictionary = nullptr;
 };
 
-TEST_F(SpanwrightPlay, TilesGoUpAndComeBack)
+TEST_F(SpanwrightPlay, TapsReachTilesPlacesAndButtons)
 {
     using V = std::vector<int>;
     TapTile(3);
     TapTile(0);
-    TapTile(3); // already in the word: nothing
     TapTile(5);
+    // The edges of a tile: its left and top belong to it, its right and bottom to the next.
+    m_wnd.OnLButtonDown(MK_LBUTTON, CPoint(140, 175)); // tile 4's top-left corner
+    EXPECT_EQ(Order(), (V{1, -1, -1, 0, 3, 2, -1}));
+    m_wnd.OnLButtonDown(MK_LBUTTON, CPoint(139, 154)); // the bottom-right pixel of place 3
     EXPECT_EQ(Order(), (V{1, -1, -1, 0, -1, 2, -1}));
-    EXPECT_EQ(m_wnd.BuildWord(), "SCO");
     TapSlot(0); // not the last letter: nothing
-    TapSlot(6); // an empty place: nothing
-    EXPECT_EQ(m_wnd.m_nSelected, 3);
-    TapSlot(2); // the last one goes back
+    TapBack();
     EXPECT_EQ(Order(), (V{1, -1, -1, 0, -1, -1, -1}));
-    TapBack();
-    TapBack();
-    TapBack(); // nothing left to take back
+    m_wnd.OnLButtonDown(MK_LBUTTON, CPoint(19, 140)); // just right of the submit button: nothing
+    EXPECT_TRUE(m_boxes.boxes.empty());
+    TapSubmit(); // "SC": too short
+    EXPECT_EQ(m_boxes.LastText(), "Words must be at least 3 letters long");
     EXPECT_EQ(Order(), (V(7, -1)));
 
-    // No game, or a game over: taps do nothing.
-    for (BOOL* pbFlag : {&m_wnd.m_bRunning, &m_wnd.m_bGameOver}) {
-        *pbFlag = !*pbFlag;
-        TapTile(0);
-        *pbFlag = !*pbFlag;
-    }
-    EXPECT_EQ(m_wnd.m_nSelected, 0);
+    // After Quit there is no game: taps do nothing.
+    m_boxes.Answer(IDYES);
+    m_wnd.QuitGame();
+    TapTile(0);
+    TapPause();
+    EXPECT_EQ(Game().Selected(), 0);
+    EXPECT_EQ(m_boxes.LastText(), "Are you sure you want to quit?");
 }
 
-TEST_F(SpanwrightPlay, ScoresBridgeUsedWordsAndHighScore)
+TEST_F(SpanwrightPlay, WordsScoreIntoTheListAndMessagesHoldTheGame)
 {
-    // The high score (before, after) moves only when a score goes past it.
-    const std::tuple<const char*, int, int, int, int> aSteps[] = {
-        {"CAT", 225, 3, 226, 226}, {"CATS", 525, 7, 525, 525}, {"COAST", 1025, 12, 600, 1025},
-        {"TOGAS", 1525, 17, 1526, 1526}, {"DOGS", 1825, 21, 1824, 1825},
-    };
-    for (const auto& [pszWord, nScore, nBridge, nHighBefore, nHigh] : aSteps) {
-        m_settings.m_nBridgeHiScore = nHighBefore;
-        Submit(pszWord);
-        EXPECT_EQ(std::tuple(m_wnd.m_nScore, m_wnd.m_nBridgeLen, m_settings.m_nBridgeHiScore, m_wnd.m_nSelected),
-                  std::tuple(nScore, nBridge, nHigh, 0)) << pszWord;
-    }
+    m_settings.m_nBridgeHiScore = 400;
+    Submit("CATS");
+    EXPECT_EQ(std::tuple(Game().Score(), Game().BridgeLen(), m_settings.m_nBridgeHiScore), std::tuple(300, 4, 400));
+    Submit("DOGS");
+    EXPECT_EQ(m_settings.m_nBridgeHiScore, 600);
+    EXPECT_EQ(UsedWords(), (QStringList{"Dogs", "Cats"}));
+    EXPECT_TRUE(ShowsDigits(LogicalSurface(m_wnd), 89, "000600"));
     EXPECT_TRUE(m_boxes.boxes.empty());
-    EXPECT_EQ(UsedWords(), (QStringList{"Dogs", "Togas", "Coast", "Cats", "Cat"}));
 
-    // Six and seven letters: 600 and 700 points.
-    m_wnd.SetDictionary(Keep(MakeDictionary({"catdogs", "catdog"})));
-    Submit("CATDOG");
-    EXPECT_EQ(m_wnd.m_nScore, 2425);
-    m_wnd.m_nBridgeLen = 0;
-    Submit("CATDOGS");
-    EXPECT_EQ(std::pair(m_wnd.m_nScore, m_wnd.m_nBridgeLen), std::pair(3125, 7));
-}
-
-TEST_F(SpanwrightPlay, RejectedWordsChangeNothing)
-{
-    Submit("CAT");
-    m_boxes.Clear();
+    // Refused words: the message with the application's caption; the hold is put back after.
     const std::tuple<const char*, BOOL, int, const char*, const char*> aCases[] = {
-        {"", FALSE, 0, "Words must be at least 3 letters long", "Quillotrix"},
-        {"CA", FALSE, 0, "Words must be at least 3 letters long", "Quillotrix"},
-        {"CAT", FALSE, 0, "You have already used that word", "Quillotrix"},
+        {"CATS", FALSE, 0, "You have already used that word", "Quillotrix"},
         {"TAC", FALSE, 0, "'TAC' is not a valid word.", "Quillotrix"},
         {"TAC", TRUE, IDNO, "'TAC' not found in dictionary.  Add it?", "Unknown word"},
     };
     for (const auto& [pszWord, bVerify, nAnswer, pszText, pszCaption] : aCases) {
+        m_boxes.Clear();
         m_settings.m_bVerifyIncorrect = bVerify;
         if (nAnswer)
             m_boxes.Answer(nAnswer);
@@ -91,134 +79,96 @@ TEST_F(SpanwrightPlay, RejectedWordsChangeNothing)
         ASSERT_EQ(m_boxes.boxes.size(), 1u) << pszWord;
         EXPECT_EQ(m_boxes.LastText(), pszText);
         EXPECT_EQ(m_boxes.boxes.back().strCaption, pszCaption);
-        EXPECT_EQ(std::tuple(m_wnd.m_nScore, m_wnd.m_nBridgeLen, m_wnd.m_nSelected), std::tuple(225, 3, 0)) << pszWord;
-        EXPECT_FALSE(m_wnd.m_bDialogOpen) << "the message box put the flag back";
-        m_boxes.Clear();
+        EXPECT_EQ(std::tuple(Game().Score(), Game().Selected()), std::tuple(600, 0)) << pszWord;
+        EXPECT_FALSE(m_wnd.IsHeld());
     }
-    // The same word in another letter case is still the same word.
-    m_wnd.m_listWords.InsertString(0, QStringLiteral("dOG"));
-    Submit("DOG");
-    EXPECT_EQ(m_boxes.LastText(), "You have already used that word");
-
-    // A word added to the dictionary scores, and is not asked about again once it may be used again.
-    m_settings.m_bVerifyIncorrect = TRUE;
+    // Yes adds the word to the program's dictionary.
     m_boxes.Clear();
     m_boxes.Answer(IDYES);
     Submit("TAC");
-    EXPECT_EQ(m_wnd.m_nScore, 450);
+    EXPECT_EQ(Game().Score(), 825);
     EXPECT_TRUE(m_pDictionary->Contains(QStringLiteral("TAC")));
-    m_wnd.m_listWords.ResetContent();
-    Submit("TAC");
-    EXPECT_EQ(std::pair(m_boxes.boxes.size(), m_wnd.m_nScore), std::pair(size_t(1), 675));
+
+    // New letters: the list empties on screen too.
+    TapNewLetters();
+    EXPECT_EQ(std::pair(Game().Score(), UsedWords().size()), std::pair(800, qsizetype(0)));
 }
 
-TEST_F(SpanwrightPlay, NewLettersCostAndEmptyTheList)
+TEST_F(SpanwrightPlay, TheWalkingTimerFollowsTheGameAndHolds)
 {
-    for (const auto& [nScore, nAfter] : {std::pair{26, 1}, std::pair{25, 25}, std::pair{0, 0}, std::pair{600, 575}}) {
-        m_wnd.m_nScore = nScore;
-        TapTile(0);
-        m_wnd.m_listWords.AddString(QStringLiteral("Cat"));
-        TapNewLetters();
-        EXPECT_EQ(std::tuple(m_wnd.m_nScore, m_wnd.m_nSelected, m_wnd.m_listWords.GetCount()), std::tuple(nAfter, 0, 0));
-    }
-}
-
-TEST_F(SpanwrightPlay, WalkStepsRestsAndHolds)
-{
-    EXPECT_FALSE(m_wnd.m_bTimerStarted);
+    EXPECT_EQ(WalkTimerPeriod(), -1);
+    Tick(); // a stray tick before the first word moves nothing
+    EXPECT_EQ(Walker(), std::pair(0, 0));
     Submit("CATS");
-    EXPECT_TRUE(m_wnd.m_bTimerStarted && m_wnd.m_nTimerId == CSpanwrightWnd::WALK_TIMER);
-    // One step: rest over, then frames 1 to 6 moving 2, 2, 2, 2, 2, 1 pixels, then rest on frame 0.
-    const std::pair<int, int> aWalker[] = {{0, 1}, {2, 2}, {4, 3}, {6, 4}, {8, 5}, {10, 6}, {11, 0}, {11, 1}, {13, 2}};
-    for (const auto& walker : aWalker) {
-        Tick();
-        EXPECT_EQ(Walker(), walker) << walker.first;
-    }
-    // A message box, the shell's chooser, the preferences or a hidden window hold the walk.
+    EXPECT_EQ(WalkTimerPeriod(), 5000);
+    EXPECT_EQ(WalkTimerPeriod(), 5000);
+    Tick();
+    EXPECT_EQ(WalkTimerPeriod(), 200);
+    Tick(6);
+    EXPECT_EQ(Walker(), std::pair(11, 0));
+    EXPECT_EQ(WalkTimerPeriod(), 5000);
+    Tick();
+
+    // A message box, the shell's chooser, the preferences, the player away: the walk holds.
     m_wnd.SetDialogOpen(TRUE);
     Tick(5);
-    EXPECT_EQ(m_wnd.m_nWalkerX, 13);
-    EXPECT_TRUE(m_wnd.SetDialogOpen(FALSE));
+    m_wnd.SetDialogOpen(FALSE);
     m_wnd.PauseForDialog();
     Tick(5);
-    EXPECT_EQ(m_wnd.m_nWalkerX, 13);
     m_wnd.ResumeAfterDialog();
-    EXPECT_FALSE(m_wnd.m_bDialogOpen);
+    m_wnd.SetAway(TRUE);
+    Tick(5);
+    m_wnd.SetAway(FALSE);
+    EXPECT_EQ(Walker(), std::pair(11, 1));
+    EXPECT_FALSE(m_wnd.IsHeld());
+    // A hidden window stops the timer; shown again, the walk goes on at a step's pace.
     m_wnd.ShowWindow(SW_HIDE);
     Tick(3);
-    EXPECT_TRUE(m_wnd.m_nWalkerX == 13 && m_wnd.m_nTimerId == 0u);
+    EXPECT_EQ(WalkTimerPeriod(), -1);
+    EXPECT_EQ(Walker(), std::pair(11, 1));
     m_wnd.ShowWindow(SW_SHOW);
     m_wnd.UpdateWindow();
-    EXPECT_EQ(m_wnd.m_nTimerId, CSpanwrightWnd::WALK_TIMER);
+    EXPECT_EQ(WalkTimerPeriod(), 200);
 
-    // A negative rest (a loaded game's) walks on without resting.
-    m_wnd.m_nStepDelay = -1;
-    Tick(5);
-    EXPECT_EQ(Walker(), std::pair(22, 1));
+    // A new game stops the walk; the animal stands on the left bank until the next word.
+    m_wnd.NewGame();
+    EXPECT_EQ(WalkTimerPeriod(), -1);
+    EXPECT_EQ(Walker(), std::pair(0, 0));
 }
 
-TEST_F(SpanwrightPlay, FallsExactlyPastTheEnd)
+TEST_F(SpanwrightPlay, TheFallEndsTheGameOnScreen)
 {
-    // Bridge of 3: the fall comes at the first tick once the walker is past (3 + 4) * 6 - 18 = 24.
     Submit("CAT");
-    for (int nTicks = 0; m_wnd.m_bRunning && nTicks < 100; ++nTicks) {
-        ASSERT_LE(m_wnd.m_nWalkerX, 26);
+    for (int nTicks = 0; Game().IsRunning() && nTicks < 100; ++nTicks)
         Tick();
-    }
-    EXPECT_EQ(Walker(), std::pair(26, 3)); // during its third step
-    EXPECT_TRUE(m_wnd.m_bGameOver && !m_wnd.m_bRunning && m_wnd.m_nTimerId == 0u);
+    EXPECT_TRUE(Game().IsGameOver());
+    EXPECT_EQ(WalkTimerPeriod(), -1);
     EXPECT_EQ(m_wnd.GetSaveRefusal(), "Can't save: Game over");
-    Tick(); // over: the animal is gone for good
-    EXPECT_EQ(m_wnd.m_nWalkerX, 26);
-}
-
-TEST_F(SpanwrightPlay, LevelsShortenTheRest)
-{
-    m_wnd.SetDictionary(nullptr); // every word is taken
-    Submit("CATS");
-    Tick(3);
-    m_wnd.m_nBridgeLen = 24;
-    m_wnd.m_nScore = 100;
-    Submit("CATSDOG"); // 31 letters reach across: the level is complete
-    EXPECT_EQ(std::tuple(m_wnd.m_nBridgeLen, m_wnd.m_nWalkerX, m_wnd.m_nWalkerFrame), std::tuple(0, 0, 0));
-    EXPECT_EQ(std::pair(m_wnd.m_nStepDelay, m_wnd.m_nScore), std::pair(4500, 800));
-    // The animal waits on the left bank and new letters are free until the next word.
-    Tick(10);
-    EXPECT_EQ(m_wnd.m_nWalkerFrame, 0);
-    TapNewLetters();
-    EXPECT_EQ(m_wnd.m_nScore, 800);
-    StartWith("CATSDOG");
-    m_wnd.m_bTimerStarted = TRUE; // still the same game's walk
-    m_wnd.m_nStepDelay = 4500;
-    m_wnd.m_bLevelDone = TRUE;
-    Submit("DOG");
-    Tick();
-    EXPECT_EQ(m_wnd.m_nWalkerFrame, 1);
-
-    // Each level rests 500 ms less, down to 1000; letters beyond a level are lost.
-    for (int nDelay : {4000, 3500, 3000, 2500, 2000, 1500, 1000, 1000}) {
-        m_wnd.m_nBridgeLen = 30;
-        m_wnd.m_listWords.ResetContent();
-        Submit("CAT");
-        EXPECT_EQ(m_wnd.m_nStepDelay, nDelay);
+    // The label is drawn at once over the scene, and again by a repaint; the animal is gone.
+    for (bool bRepaint : {false, true}) {
+        if (bRepaint) {
+            m_wnd.Invalidate();
+            m_wnd.UpdateWindow();
+        }
+        const QImage img = LogicalSurface(m_wnd);
+        EXPECT_GT(CountPixels(img, CRect(4, 29, 232, 50), qRgb(255, 255, 255)), 100);
+        EXPECT_EQ(CountPixels(img, CRect(20, 52, 60, 78), qRgb(0, 0, 255)), 40 * 26);
     }
+    TapTile(0); // over: taps do nothing
+    EXPECT_EQ(Game().Selected(), 0);
 }
 
 TEST_F(SpanwrightPlay, PauseAndQuit)
 {
-    for (int k = 1; k <= 7; ++k) {
+    for (int k = 1; k <= 6; ++k) {
         TapPause();
         EXPECT_EQ(m_boxes.LastText(), k <= 5 ? "Game Paused.  Press OK to resume."
                                              : "Game Paused (against my better judgement).  Press OK to resume.");
     }
-    StartWith("CATSDOG"); // a new game
-    TapPause();
-    EXPECT_EQ(m_boxes.LastText(), "Game Paused.  Press OK to resume.");
-
     Submit("CATS");
     Tick(2);
     ExpectQuitAsksFirst(m_wnd, m_boxes);
-    EXPECT_FALSE(m_wnd.m_bGameOver || m_wnd.m_bTimerStarted || m_wnd.m_nTimerId);
-    EXPECT_EQ(m_wnd.m_nScore + m_wnd.m_nBridgeLen + m_wnd.m_nWalkerX + m_wnd.m_listWords.GetCount(), 0);
-    EXPECT_TRUE(m_wnd.m_strLetters[0].isEmpty());
+    EXPECT_EQ(WalkTimerPeriod(), -1);
+    EXPECT_TRUE(UsedWords().isEmpty());
+    EXPECT_TRUE(ShowsDigits(LogicalSurface(m_wnd), 89, "000000"));
 }

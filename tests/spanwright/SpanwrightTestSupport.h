@@ -1,5 +1,5 @@
-// Helpers for the Spanwright tests: a real game window on the offscreen platform, known letters and
-// taps on tiles and buttons.
+// Helpers for the Spanwright window tests: a real game window on the offscreen platform, known
+// letters and taps on tiles and buttons.
 #pragma once
 #include <algorithm>
 #include <memory>
@@ -8,23 +8,17 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractEventDispatcher>
+#include <QListWidget>
+
 #include "games/AppSettings.h"
 #include "games/spanwright/SpanwrightWnd.h"
+#include "tests/models/SpanwrightModelSupport.h"
 #include "tests/support/ScriptedMessageBox.h"
 #include "tests/support/TestDictionary.h"
 #include "tests/support/TestSurface.h"
 
-// The tiles' letters sorted, as one text ("AEPRST" for PASTER).
-inline std::string SortedLetters(const QString* astrLetters)
-{
-    std::string str;
-    for (int i = 0; i < SPAN_TILES; ++i)
-        str += astrLetters[i].toStdString();
-    std::sort(str.begin(), str.end());
-    return str;
-}
-
-// A Spanwright window as the shell makes it: 240 by 268, painted once, falls without pauses.
+// A Spanwright window as the shell makes it: 240 by 268, painted once.
 class CSpanwrightFixture : public ::testing::Test {
 protected:
     void SetUp() override
@@ -32,16 +26,15 @@ protected:
         m_wnd.SetSettings(&m_settings);
         ASSERT_TRUE(m_wnd.Create(static_cast<QWidget*>(nullptr), 1202, CRect(0, 0, 240, 268), TRUE));
         m_wnd.SetCubeColor(RGB(0, 0, 192));
-        m_wnd.m_nFallFrameDelay = 0;
         m_wnd.UpdateWindow();
     }
 
-    // A running game with these seven letters and nothing else changed from a new game.
+    // A running game with these seven letters and nothing else changed from a new game: a new game,
+    // then the letters as a saved game of no words holds them.
     void StartWith(const char* pszLetters)
     {
         m_wnd.NewGame();
-        for (int i = 0; i < SPAN_TILES; ++i)
-            m_wnd.m_strLetters[i] = QString(QChar(pszLetters[i]));
+        ASSERT_TRUE(m_wnd.Game().LoadFromText(GameText(pszLetters)));
         m_wnd.Invalidate();
         m_wnd.UpdateWindow();
     }
@@ -58,7 +51,7 @@ protected:
     {
         for (const char* p = pszWord; *p; ++p) {
             int i = 0;
-            while (i < SPAN_TILES && !(m_wnd.m_anOrder[i] == -1 && m_wnd.m_strLetters[i] == QChar(*p)))
+            while (i < SPAN_TILES && !(Game().Order(i) == -1 && Game().Letter(i) == QChar(*p)))
                 ++i;
             ASSERT_LT(i, SPAN_TILES) << "no free tile " << *p;
             TapTile(i);
@@ -71,11 +64,22 @@ protected:
             m_wnd.OnTimer(CSpanwrightWnd::WALK_TIMER);
     }
 
+    const CSpanwrightGame& Game() const { return m_wnd.Game(); }
+
+    // The period of the window's running timer, as the event loop has it; -1 when none runs.
+    int WalkTimerPeriod() const
+    {
+        const auto aTimers = QAbstractEventDispatcher::instance()->registeredTimers(m_wnd.GetSafeHwnd());
+        return aTimers.isEmpty() ? -1 : aTimers.front().interval;
+    }
+
+    // The used words as the window's list box shows them.
     QStringList UsedWords() const
     {
         QStringList a;
-        for (int k = 0; k < m_wnd.m_listWords.GetCount(); ++k)
-            a << m_wnd.m_listWords.GetText(k);
+        const QListWidget* pList = m_wnd.GetSafeHwnd()->findChild<QListWidget*>();
+        for (int k = 0; pList && k < pList->count(); ++k)
+            a << pList->item(k)->text();
         return a;
     }
 

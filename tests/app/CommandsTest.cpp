@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
+#include <functional>
 
 #include "app/AboutDlg.h"
 #include "tests/app/AppTestSupport.h"
@@ -71,8 +72,13 @@ TEST_F(ShellTest, ExitAndTheCloseBoxAskOnceWhileAnyGameRunsEvenInAHiddenWindow)
     pFrame->OnCommand(ID_FILE_NEWGAME);
     ASSERT_TRUE(TessarylRunning(host.m_wndTessaryl));
     pFrame->OnCommand(ID_GAME_MAINSCREEN);
-    for (BOOL* pbRunning : {&TessarylRunning(host.m_wndTessaryl), &host.m_wndSpanwright.m_bRunning, &host.m_wndCascadio.m_bRunning}) {
-        *pbRunning = TRUE;
+    const std::function<void(BOOL)> aSetRunning[] = {
+        [&](BOOL b) { TessarylRunning(host.m_wndTessaryl) = b; },
+        [&](BOOL b) { host.m_wndSpanwright.m_bRunning = b; },
+        [&](BOOL b) { b ? host.m_wndCascadio.NewGame() : host.m_wndCascadio.QuitGame(TRUE); },
+    };
+    for (const auto& fnSetRunning : aSetRunning) {
+        fnSetRunning(TRUE);
         boxes.Answer(IDNO);
         pFrame->OnCommand(ID_FILE_EXIT);
         boxes.Answer(IDNO);
@@ -85,7 +91,7 @@ TEST_F(ShellTest, ExitAndTheCloseBoxAskOnceWhileAnyGameRunsEvenInAHiddenWindow)
             EXPECT_EQ(box.nType & 0x0F, MB_YESNO);
         }
         EXPECT_TRUE(pFrame->isVisible());
-        *pbRunning = FALSE;
+        fnSetRunning(FALSE);
         boxes.Clear();
     }
     TessarylRunning(host.m_wndTessaryl) = TRUE;

@@ -3,6 +3,7 @@
 #include "games/cascadio/CascadioGame.h"
 
 #include <algorithm>
+#include <array>
 
 #include "framework/Clock.h"
 
@@ -19,9 +20,14 @@ QString ChooseLetter(CGameRandom& random, int& k)
         ++nBand;
     const char ch = nBand < 4 ? s_szLetters[5 * nBand + k] : (random.Rand() % 100 < 70 ? s_szLetters[20 + k] : 'z');
     k = k == 4 ? 0 : k + 1;
-    if (ch == 'q')
-        return QStringLiteral("Qu");
-    return QString(QChar(char16_t(ch - 'a' + 'A')));
+    // The 26 tile texts are made once; a copy shares one instead of allocating anew.
+    static const std::array<QString, 26> s_aTiles = [] {
+        std::array<QString, 26> a;
+        for (int i = 0; i < 26; ++i)
+            a[i] = i == 'q' - 'a' ? QStringLiteral("Qu") : QString(QChar(char16_t('A' + i)));
+        return a;
+    }();
+    return s_aTiles[ch - 'a'];
 }
 
 // The tick count has passed the due time; the difference also stays right across the wrap of the

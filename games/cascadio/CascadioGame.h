@@ -101,7 +101,7 @@ public:
     BOOL IsNextToLast(int c, int r) const;
     // The letters of the chain in order.
     QString ChainWord() const;
-    // pCheck null: no dictionary to check against.
+    // pCheck null: no dictionary to check against. Without a running game nothing happens.
     CCascadioSubmitResult SubmitWord(IWordCheck* pCheck);
     // The cell that left the chain, FALSE when it was empty.
     BOOL TakeBackLetter(int& c, int& r);

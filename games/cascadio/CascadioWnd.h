@@ -68,7 +68,7 @@ private:
     // Shows the end: the timer stops at once and the label goes up.
     void ShowGameOver(CDC* pDC);
 
-    // Drawing; each draws into pDC, or into the window's own context when none is given.
+    // Drawing into pDC; those that may go without one draw into the window's own context then.
     void DrawBackground(CDC* pDC = nullptr);
     void DrawBoard(CDC* pDC = nullptr);
     void DrawCell(int c, int r, BOOL bCritter, CDC* pDC = nullptr);

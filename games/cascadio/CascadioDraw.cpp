@@ -72,7 +72,7 @@ void CCascadioWnd::DrawBoard(CDC* pDC)
     for (int r = 0; r < CASC_ROWS; ++r)
         for (int c = 0; c < CASC_COLUMNS; ++c)
             DrawCell(c, r, TRUE, pDC);
-    if (m_bGameOver) {
+    if (m_game.IsGameOver()) {
         if (m_rcClient.IsRectEmpty())
             GetClientRect(&m_rcClient);
         pDC->SetBkMode(OPAQUE);
@@ -96,16 +96,23 @@ void CCascadioWnd::DrawCell(int c, int r, BOOL bCritter, CDC* pDC)
         DrawCell(c, r, bCritter, &dc);
         return;
     }
-    const int n = CascCell(c, r);
     CRect rc = CellRect(c, r);
     pDC->FillRect(&rc, &m_brushTile);
     pDC->Draw3dRect(&rc, m_clrTileLight, m_clrTileDark);
-    if (m_strLetters[n].isEmpty())
+    const QString& strLetter = m_game.Letter(c, r);
+    if (strLetter.isEmpty())
         return;
-    pDC->SetTextColor(m_abSelected[n] ? SelectedColor() : NormalColor());
-    pDC->DrawText(m_strLetters[n], &rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    if (bCritter && m_anCritter[n] != 0)
-        DrawCritter(pDC, c, r, m_anCritter[n]);
+    pDC->SetTextColor(m_game.IsSelected(c, r) ? SelectedColor() : NormalColor());
+    pDC->DrawText(strLetter, &rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    if (bCritter && m_game.Critter(c, r) != 0)
+        DrawCritter(pDC, c, r, m_game.Critter(c, r));
+}
+
+void CCascadioWnd::RepaintCell(int c, int r, CDC* pDC)
+{
+    DrawCell(c, r, FALSE, pDC);
+    if (m_game.Critter(c, r) != 0)
+        DrawCritter(pDC, c, r, m_game.Critter(c, r));
 }
 
 void CCascadioWnd::DrawCritter(CDC* pDC, int c, int r, int nValue)
@@ -118,26 +125,12 @@ void CCascadioWnd::DrawCritter(CDC* pDC, int c, int r, int nValue)
 
 void CCascadioWnd::EraseCell(int c, int r, CDC* pDC)
 {
-    if (pDC == nullptr) {
-        if (!GetSafeHwnd())
-            return;
-        CClientDC dc(this);
-        EraseCell(c, r, &dc);
-        return;
-    }
     const CRect rc = CellRect(c, r);
     pDC->FillSolidRect(&rc, RGB(0, 0, 0));
 }
 
 void CCascadioWnd::RedrawColumns(const int* anLowest, CDC* pDC)
 {
-    if (pDC == nullptr) {
-        if (!GetSafeHwnd())
-            return;
-        CClientDC dc(this);
-        RedrawColumns(anLowest, &dc);
-        return;
-    }
     PrepareText(pDC);
     for (int r = 0; r < CASC_ROWS; ++r)
         for (int c = 0; c < CASC_COLUMNS; ++c)
@@ -149,7 +142,7 @@ void CCascadioWnd::DrawScore(CDC* pDC)
 {
     if (pDC == nullptr)
         return DrawInOwnDC(this, &CCascadioWnd::DrawScore);
-    DrawScoreDigits(pDC, m_dcMem, m_bmpDigits, 89, m_nScore);
+    DrawScoreDigits(pDC, m_dcMem, m_bmpDigits, 89, m_game.Score());
 }
 
 void CCascadioWnd::DrawCritters(CDC* pDC)
@@ -158,6 +151,6 @@ void CCascadioWnd::DrawCritters(CDC* pDC)
         return DrawInOwnDC(this, &CCascadioWnd::DrawCritters);
     for (int r = 0; r < CASC_ROWS; ++r)
         for (int c = 0; c < CASC_COLUMNS; ++c)
-            if (m_anCritter[CascCell(c, r)] != 0)
-                DrawCritter(pDC, c, r, m_anCritter[CascCell(c, r)]);
+            if (m_game.Critter(c, r) != 0)
+                DrawCritter(pDC, c, r, m_game.Critter(c, r));
 }

@@ -1,16 +1,9 @@
-// Cascadio play: taps and the word chain, the four buttons, checking and scoring words, and the
-// removal of a word's tiles with the slide and the refill.
+// Cascadio play in the window: taps on the well and the four buttons handed to the game, the
+// messages it gives, and the slide of an accepted word's tiles animated frame by frame.
 #include "games/cascadio/CascadioWnd.h"
 
-#include <algorithm>
-#include <cstdlib>
-
-#include "games/AppSettings.h"
-#include "games/WordCheck.h"
 #include "dictionary/Dictionary.h"
 #include "framework/Clock.h"
-#include "framework/MessageBox.h"
-#include "games/WordScore.h"
 
 namespace {
 
@@ -18,41 +11,22 @@ struct CButton {
     int nLeft;
     void (CCascadioWnd::*pfnAction)();
 };
-const CButton s_aButtons[] = {
-    {49, &CCascadioWnd::SubmitWord},
-    {89, &CCascadioWnd::TakeBackLetter},
-    {129, &CCascadioWnd::Pause},
-    {169, &CCascadioWnd::NewLetters},
-};
-
-struct CSlide {
-    CRect rc;
-    int nRemaining;
-    int nStep;
-};
 
 } // namespace
 
 void CCascadioWnd::OnLButtonDown(UINT /*nFlags*/, CPoint point)
 {
-    if (!m_bRunning || m_bGameOver || m_bDialogOpen)
+    if (!m_game.IsRunning() || m_game.IsGameOver() || IsHeld())
         return;
     int c = 0, r = 0;
-    if (HitTest(point, c, r)) {
-        const int n = CascCell(c, r);
-        if (m_abSelected[n]) {
-            const CPoint& last = m_aPath[m_nPathLen - 1];
-            if (last.x == c && last.y == r) {
-                m_abSelected[n] = 0;
-                --m_nPathLen;
-                DrawCell(c, r, TRUE);
-            }
-        } else if (IsNextToLast(c, r) && m_nPathLen < int(std::size(m_aPath))) {
-            m_abSelected[n] = 1;
-            DrawCell(c, r, TRUE);
-            m_aPath[m_nPathLen++] = CPoint(c, r);
-        }
-    }
+    if (HitTest(point, c, r) && m_game.TapCell(c, r))
+        DrawCell(c, r, TRUE);
+    static const CButton s_aButtons[] = {
+        {49, &CCascadioWnd::SubmitWord},
+        {89, &CCascadioWnd::TakeBackLetter},
+        {129, &CCascadioWnd::Pause},
+        {169, &CCascadioWnd::NewLetters},
+    };
     for (const CButton& button : s_aButtons) {
         if (CRect(button.nLeft, 248, button.nLeft + 20, 268).PtInRect(point)) {
             (this->*button.pfnAction)();
@@ -70,106 +44,58 @@ BOOL CCascadioWnd::HitTest(CPoint point, int& c, int& r) const
     return TRUE;
 }
 
-BOOL CCascadioWnd::IsNextToLast(int c, int r) const
-{
-    if (m_nPathLen == 0)
-        return TRUE;
-    const CPoint& last = m_aPath[m_nPathLen - 1];
-    return std::abs(r - last.y) <= 1 && std::abs(c - last.x) <= 1;
-}
-
 void CCascadioWnd::SubmitWord()
 {
-    if (m_nPathLen < 3) {
-        ShowMessage(QStringLiteral("Words must be at least 3 letters long"), QString(), MB_OK);
-        return;
-    }
-    QString strWord;
-    for (int i = 0; i < m_nPathLen; ++i)
-        strWord += m_strLetters[CascCell(m_aPath[i].x, m_aPath[i].y)];
-    if (m_pDictionary == nullptr || !m_pDictionary->IsLoaded())
-        return;
-    if (CheckWord(strWord)) {
-        m_nScore = std::min(m_nScore + WordScore(strWord), CASC_MAX_SCORE);
-        if (m_pApp && m_nScore > m_pApp->m_nDropHiScore)
-            m_pApp->m_nDropHiScore = m_nScore;
-        RemoveWord();
+    const bool bDictionary = m_pDictionary != nullptr && m_pDictionary->IsLoaded();
+    const CCascadioSubmitResult result = m_game.SubmitWord(bDictionary ? &m_wordCheck : nullptr);
+    if (!result.strNotice.isEmpty())
+        ShowMessage(result.strNotice);
+    if (result.eOutcome == ECascadioSubmit::Accepted) {
+        ShowRemoval(result.removal);
         DrawScore();
-    } else {
-        ClearChain();
+    } else if (result.eOutcome == ECascadioSubmit::Refused) {
         DrawBoard();
     }
 }
 
-BOOL CCascadioWnd::CheckWord(const QString& strWord)
+// The word's cells go black, the tiles above slide down in ten frames, and the touched columns are
+// drawn again as the game now holds them.
+void CCascadioWnd::ShowRemoval(const CCascadioRemoval& removal)
 {
-    return CheckWordOrOfferToAdd(m_pDictionary, m_pApp, strWord,
-                                 [this](const QString& strText, const QString& strCaption, UINT nType) {
-                                     return ShowMessage(strText, strCaption, nType);
-                                 });
+    if (!GetSafeHwnd()) {
+        if (removal.bEnded)
+            ShowGameOver(nullptr);
+        return;
+    }
+    CClientDC dc(this);
+    for (int c = 0; c < CASC_COLUMNS; ++c)
+        for (int r = CASC_ROWS - 1; r >= 1; --r)
+            if (removal.abErased[CascCell(c, r)])
+                EraseCell(c, r, &dc);
+    AnimateSlides(&dc, removal.aSlides);
+    PrepareText(&dc);
+    RedrawColumns(removal.anLowest, &dc);
+    if (removal.bEnded)
+        ShowGameOver(&dc);
 }
 
-void CCascadioWnd::RemoveWord()
+void CCascadioWnd::AnimateSlides(CDC* pDC, std::vector<CCascadioSlide> aSlides)
 {
-    const BOOL bWindow = GetSafeHwnd() != nullptr;
-    CClientDC dc(this);
-    CSlide aSlides[64];
-    int nSlides = 0;
-    int anLowest[CASC_COLUMNS];
-    int nCritterSum = 0;
-
-    for (int c = 0; c < CASC_COLUMNS; ++c) {
-        int nFall = 0;
-        anLowest[c] = -1;
-        const int nFirstSlide = nSlides;
-        for (int r = CASC_ROWS - 1; r >= 1; --r) {
-            const int n = CascCell(c, r);
-            if (!m_abSelected[n])
-                continue;
-            if (bWindow)
-                EraseCell(c, r, &dc);
-            nCritterSum += m_anCritter[n];
-            m_anCritter[n] = 0;
-            nFall += 30;
-            if (!m_abSelected[n - 1] && nSlides < int(std::size(aSlides)))
-                aSlides[nSlides++] = {CRect(15 + 30 * c, 30 * r, 45 + 30 * c, 30 * r + 30), nFall, 0};
-            if (anLowest[c] < 0)
-                anLowest[c] = r;
-        }
-        if (m_abSelected[CascCell(c, 0)] && anLowest[c] < 0)
-            anLowest[c] = 0;
-        // The topmost gap carries the whole column above it down.
-        if (nFall > 0 && nSlides > nFirstSlide)
-            aSlides[nSlides - 1].rc.top = 30;
-    }
-    for (int i = 0; i < nSlides; ++i)
-        aSlides[i].nStep = aSlides[i].nRemaining / 10;
-
-    if (nCritterSum > 0)
-        IncreaseDifficulty(TRUE);
-
-    std::sort(aSlides, aSlides + nSlides, [](const CSlide& a, const CSlide& b) {
-        if (a.rc.left != b.rc.left)
-            return a.rc.left > b.rc.left;
-        return a.rc.bottom > b.rc.bottom;
-    });
-
     // Ten frames, each shown at once and held at least 10 ms. The wait sleeps between looks at the
     // clock and gives up after a bounded number of them, so a stopped clock cannot hang the game.
-    BOOL bAgain = bWindow && nSlides > 0;
+    BOOL bAgain = !aSlides.empty();
     while (bAgain) {
         const DWORD dwDeadline = GetTickCount() + 10;
         bAgain = FALSE;
-        for (int i = 0; i < nSlides; ++i) {
-            CSlide& slide = aSlides[i];
+        for (CCascadioSlide& slide : aSlides) {
             if (slide.nRemaining <= 0)
                 continue;
             const CRect rcClip = slide.rc;
             CRect rcUncovered;
-            dc.ScrollDC(0, slide.nStep, &slide.rc, &rcClip, nullptr, &rcUncovered);
+            pDC->ScrollDC(0, slide.nStep, &slide.rc, &rcClip, nullptr, &rcUncovered);
             slide.nRemaining -= slide.nStep;
             slide.rc.OffsetRect(0, slide.nStep);
-            dc.FillRect(&rcUncovered, &m_brushTile);
+            pDC->FillRect(&rcUncovered, &m_brushTile);
             if (slide.nRemaining > 0)
                 bAgain = TRUE;
         }
@@ -179,76 +105,26 @@ void CCascadioWnd::RemoveWord()
                 Sleep(1);
         }
     }
-
-    PrepareText(&dc);
-    for (int c = 0; c < CASC_COLUMNS; ++c)
-        for (int r = CASC_ROWS - 1; r >= 0; --r)
-            while (m_abSelected[CascCell(c, r)])
-                CollapseColumn(c, r);
-    for (int r = CASC_ROWS - 1; r >= 0; --r)
-        for (int c = 0; c < CASC_COLUMNS; ++c)
-            if (m_strLetters[CascCell(c, r)].isEmpty())
-                m_strLetters[CascCell(c, r)] = RandomLetter();
-
-    BOOL bOver = FALSE;
-    for (int c = 0; c < CASC_COLUMNS; ++c)
-        bOver = bOver || m_anCritter[CascCell(c, CASC_ROWS - 1)] != 0;
-    if (bWindow)
-        RedrawColumns(anLowest, &dc);
-    ClearChain();
-    if (bOver)
-        EndGame(bWindow ? &dc : nullptr);
-}
-
-void CCascadioWnd::CollapseColumn(int c, int r)
-{
-    int d = r;
-    for (int s = r - 1; s >= 0; --s) {
-        const int nFrom = CascCell(c, s);
-        if (m_abSelected[nFrom])
-            continue;
-        const int nTo = CascCell(c, d);
-        m_strLetters[nTo] = m_strLetters[nFrom];
-        m_anCritter[nTo] = m_anCritter[nFrom];
-        m_abSelected[nTo] = 0;
-        --d;
-    }
-    for (int s = 0; s <= d; ++s) {
-        const int n = CascCell(c, s);
-        m_strLetters[n].clear();
-        m_anCritter[n] = 0;
-        m_abSelected[n] = 0;
-    }
 }
 
 void CCascadioWnd::TakeBackLetter()
 {
-    if (m_nPathLen == 0)
-        return;
-    const CPoint last = m_aPath[--m_nPathLen];
-    m_abSelected[CascCell(last.x, last.y)] = 0;
-    DrawCell(last.x, last.y, FALSE);
+    int c = 0, r = 0;
+    // Without its critter: the next tick draws the picture again.
+    if (m_game.TakeBackLetter(c, r))
+        DrawCell(c, r, FALSE);
 }
 
 void CCascadioWnd::Pause()
 {
-    const int n = m_nPauseCount++;
-    ShowMessage(n <= 4 ? QStringLiteral("Game paused.  Press OK to resume.")
-                       : QStringLiteral("Game paused (against my better judgement).  Press OK to resume."),
-                QString(), MB_OK);
+    // The box holds the game still until it is answered.
+    ShowMessage(m_game.Pause());
 }
 
 void CCascadioWnd::NewLetters()
 {
-    IncreaseDifficulty(FALSE);
-    FillBoard();
-    for (int& n : m_anCritter)
-        n = 0;
-    PutFirstCritter();
-    ClearChain();
+    const BOOL bCharged = m_game.NewLetters();
     DrawBoard();
-    if (m_nScore >= 25) {
-        m_nScore -= 25;
+    if (bCharged)
         DrawScore();
-    }
 }

@@ -1,12 +1,8 @@
 // CCascadioWnd: construction, the operations the shell drives, starting and ending games, the
-// timer's life and the saved text.
+// saved text, and the critter timer.
 #include "games/cascadio/CascadioWnd.h"
 
-#include <cstdlib>
-
 #include "games/AppSettings.h"
-#include "framework/Clock.h"
-#include "framework/MessageBox.h"
 #include "graphics/BitmapResource.h"
 #include "graphics/Picture.h"
 
@@ -19,6 +15,10 @@ CCascadioWnd::CCascadioWnd()
     LoadBitmapResource(m_bmpDigits, 160);
     LoadBitmapResource(m_bmpCritter, 157);
     SetCubeColor(RGB(0x80, 0x80, 0xC0));
+    // The add-word question holds the critters like every other box.
+    m_wordCheck.SetShow([this](const QString& strText, const QString& strCaption, UINT nType) {
+        return ShowMessage(strText, strCaption, nType);
+    });
 }
 
 CCascadioWnd::~CCascadioWnd()
@@ -51,29 +51,26 @@ void CCascadioWnd::SetCubeColor(COLORREF cr)
         Invalidate(FALSE);
 }
 
-BOOL CCascadioWnd::SetDialogOpen(BOOL bOpen)
+void CCascadioWnd::SetSettings(AppSettings* pApp)
 {
-    const BOOL bWas = m_bDialogOpen;
-    m_bDialogOpen = bOpen;
-    return bWas;
+    m_pApp = pApp;
+    m_wordCheck.SetSettings(pApp);
+    m_game.SetHighScore(pApp ? &pApp->m_nDropHiScore : nullptr);
+}
+
+void CCascadioWnd::SetDictionary(CDictionary* pDictionary)
+{
+    m_pDictionary = pDictionary;
+    m_wordCheck.SetDictionary(pDictionary);
 }
 
 QString CCascadioWnd::GetSaveRefusal() const
 {
-    if (m_bGameOver)
+    if (m_game.IsGameOver())
         return QStringLiteral("Can't save: Game over");
-    if (!m_bRunning)
+    if (!m_game.IsRunning())
         return QStringLiteral("Can't save: Game not started");
     return QString();
-}
-
-int CCascadioWnd::ShowMessage(const QString& strText, const QString& strCaption, UINT nType)
-{
-    // Every box holds the critters still until it is answered.
-    const BOOL bWas = SetDialogOpen(TRUE);
-    const int nAnswer = QxMessageBox(strText, strCaption, nType);
-    m_bDialogOpen = bWas;
-    return nAnswer;
 }
 
 void CCascadioWnd::StartTimer()
@@ -87,94 +84,46 @@ void CCascadioWnd::StopTimer()
     m_nTimerId = 0;
 }
 
-void CCascadioWnd::ClearChain()
+void CCascadioWnd::DrawAll(CDC* pDC)
 {
-    m_nPathLen = 0;
-    for (signed char& b : m_abSelected)
-        b = 0;
-}
-
-void CCascadioWnd::PutFirstCritter()
-{
-    m_anCritter[CascCell(rand() % CASC_COLUMNS, 0)] = 1;
+    DrawBoard(pDC);
+    DrawScore(pDC);
+    DrawCritters(pDC);
 }
 
 void CCascadioWnd::NewGame()
 {
-    m_nPauseCount = 0;
     m_bDialogOpen = FALSE;
-    m_nMaxCritters = 1;
-    m_bGameOver = FALSE;
-    m_bRunning = TRUE;
-    ClearChain();
-    for (int& n : m_anCritter)
-        n = 0;
-    m_nScore = 0;
-    FillBoard();
-    PutFirstCritter();
+    m_game.NewGame();
     if (GetSafeHwnd()) {
         CClientDC dc(this);
-        DrawBoard(&dc);
-        DrawScore(&dc);
-        DrawCritters(&dc);
+        DrawAll(&dc);
     }
     StartTimer();
-    m_nSpawnInterval = 15000;
-    m_dwNextSpawn = GetTickCount() + 15000;
-    m_nStepTicks = 60;
 }
 
 void CCascadioWnd::QuitGame(BOOL bQuiet)
 {
-    if (!m_bRunning)
+    if (!m_game.IsRunning())
         return;
-    if (!bQuiet && ShowMessage(QStringLiteral("Are you sure you want to quit?"), QStringLiteral("Confirmation"),
-                               MB_YESNO | MB_ICONQUESTION) != IDYES)
+    if (!bQuiet && !ConfirmQuit())
         return;
-    m_nMaxCritters = 1;
     m_bDialogOpen = FALSE;
-    m_bGameOver = FALSE;
-    m_bRunning = FALSE;
-    ClearChain();
-    for (int& n : m_anCritter)
-        n = 0;
-    m_nScore = 0;
-    for (QString& str : m_strLetters)
-        str.clear();
+    m_game.Quit();
     if (GetSafeHwnd()) {
         CClientDC dc(this);
-        DrawBoard(&dc);
-        DrawScore(&dc);
-        DrawCritters(&dc);
+        DrawAll(&dc);
     }
     StopTimer();
 }
 
-// The end of a game, whichever way the critter reached the bottom: the timer stops at once (no
-// tick after the end moves or adds a critter) and the label goes up.
-void CCascadioWnd::EndGame(CDC* pDC)
+void CCascadioWnd::ShowGameOver(CDC* pDC)
 {
     StopTimer();
-    m_bRunning = FALSE;
-    m_bGameOver = TRUE;
     if (pDC) {
         DrawBoard(pDC);
         DrawCritters(pDC);
     }
-}
-
-void CCascadioWnd::SaveToText(QString& strText)
-{
-    CCascadioState state;
-    for (int i = 0; i < CASC_CELLS; ++i) {
-        state.astrLetters[i] = m_strLetters[i];
-        state.anCritter[i] = m_anCritter[i];
-    }
-    state.nScore = m_nScore;
-    state.nSpawnInterval = m_nSpawnInterval;
-    state.nMaxCritters = m_nMaxCritters;
-    state.nStepTicks = m_nStepTicks;
-    strText = FormatCascadioText(state);
 }
 
 BOOL CCascadioWnd::LoadFromText(const QString& strText)
@@ -183,23 +132,9 @@ BOOL CCascadioWnd::LoadFromText(const QString& strText)
     CCascadioState state;
     if (!ParseCascadioText(strText, state))
         return FALSE;
-
-    m_nPauseCount = 0;
     QuitGame(TRUE);
-    // A game that ended while a chain was traced leaves no chain behind in the loaded one.
-    ClearChain();
     m_bDialogOpen = FALSE;
-    m_bGameOver = FALSE;
-    m_bRunning = TRUE;
-    for (int i = 0; i < CASC_CELLS; ++i) {
-        m_strLetters[i] = state.astrLetters[i];
-        m_anCritter[i] = state.anCritter[i];
-    }
-    m_nScore = state.nScore;
-    m_nSpawnInterval = state.nSpawnInterval;
-    m_nMaxCritters = state.nMaxCritters;
-    m_nStepTicks = state.nStepTicks;
-    m_dwNextSpawn = GetTickCount() + DWORD(m_nSpawnInterval);
+    m_game.Load(state);
     StartTimer();
     // Shown at once rather than at some later repaint.
     Invalidate(FALSE);
@@ -208,6 +143,35 @@ BOOL CCascadioWnd::LoadFromText(const QString& strText)
 
 void CCascadioWnd::OnShowWindow(BOOL bShow)
 {
-    if (bShow && m_bRunning && m_nTimerId == 0)
+    if (bShow && m_game.IsRunning() && m_nTimerId == 0)
         StartTimer();
+}
+
+void CCascadioWnd::OnTimer(UINT_PTR /*nIDEvent*/)
+{
+    if (!m_game.IsRunning()) {
+        StopTimer();
+        return;
+    }
+    // A box is open or the player is away: the critters hold still.
+    if (IsHeld())
+        return;
+    if (!IsWindowVisible()) {
+        // Hidden, the game stands still until the screen is shown again.
+        StopTimer();
+        return;
+    }
+    const CCascadioTick tick = m_game.Tick();
+    CClientDC dc(this);
+    PrepareText(&dc);
+    if (tick.bEnded) {
+        ShowGameOver(&dc);
+        return;
+    }
+    // Every critter's tile is drawn again under its new frame: the frames differ in outline, so a
+    // frame copied over the last would leave bits of both.
+    for (int r = 0; r < CASC_ROWS; ++r)
+        for (int c = 0; c < CASC_COLUMNS; ++c)
+            if (tick.abChanged[CascCell(c, r)])
+                RepaintCell(c, r, &dc);
 }

@@ -1,10 +1,11 @@
-// CCascadioWnd: the Cascadio game window: a well of 7 by 7 letter tiles, word chains of neighbouring
-// tiles that vanish and refill from the top, and critters creeping down on a 500 ms timer.
+// CCascadioWnd: the Cascadio game window: it shows the well of its CCascadioGame, turns taps into
+// moves, runs the 500 ms critter timer, asks and tells the player, and animates the slide after a word.
 #pragma once
 #include <QString>
 
 #include "games/GameWnd.h"
-#include "games/cascadio/CascadioText.h"
+#include "games/WordCheck.h"
+#include "games/cascadio/CascadioGame.h"
 
 class CDictionary;
 class CPicture;
@@ -16,92 +17,36 @@ public:
     ~CCascadioWnd() override;
 
     // Driven by the shell.
-    void SetSettings(AppSettings* pApp) override { m_pApp = pApp; }
-    void SetDictionary(CDictionary* pDictionary) override { m_pDictionary = pDictionary; }
+    void SetSettings(AppSettings* pApp) override;
+    void SetDictionary(CDictionary* pDictionary) override;
     void SetBackground(CPicture* pPicture) override;
     void SetCubeColor(COLORREF cr) override;
     void NewGame() override;
     void QuitGame() override { QuitGame(FALSE); }
     // Quiet: ends a running game without asking.
     void QuitGame(BOOL bQuiet);
-    BOOL IsGameRunning() const override { return m_bRunning; }
+    BOOL IsGameRunning() const override { return m_game.IsRunning(); }
     QString GetHelpAnchor() const override { return QStringLiteral("Cascadio"); }
     QString GetSavedGameExtension() const override { return QStringLiteral(".wdg"); }
     QString GetSaveRefusal() const override;
-    void SaveToText(QString& strText) override;
+    void SaveToText(QString& strText) override { m_game.SaveToText(strText); }
     BOOL LoadFromText(const QString& strText) override;
-    BOOL SetDialogOpen(BOOL bOpen) override;
 
-    // The well and its critters.
-    static QString RandomLetter();
-    void FillBoard();
-    void SpawnCritter();
-    void IncreaseDifficulty(BOOL bByChance);
+    // The game itself, for what reads or drives it without the window's drawing.
+    CCascadioGame& Game() { return m_game; }
+    const CCascadioGame& Game() const { return m_game; }
+    // The critter timer's identifier while it runs, else 0.
+    UINT_PTR GetTimerId() const { return m_nTimerId; }
+
     void OnTimer(UINT_PTR nIDEvent) override;
-
-    // Play.
     void OnLButtonDown(UINT nFlags, CPoint point) override;
     BOOL HitTest(CPoint point, int& c, int& r) const;
-    BOOL IsNextToLast(int c, int r) const;
-    void SubmitWord();
-    BOOL CheckWord(const QString& strWord);
-    void RemoveWord();
-    void CollapseColumn(int c, int r);
-    void TakeBackLetter();
-    void Pause();
-    void NewLetters();
-    int ShowMessage(const QString& strText, const QString& strCaption, UINT nType);
-
-    // Drawing.
     void OnPaint() override;
     // A game left running while another screen was shown goes on when this one shows again.
     void OnShowWindow(BOOL bShow) override;
-    void DrawBackground(CDC* pDC = nullptr);
-    void DrawBoard(CDC* pDC = nullptr);
-    void DrawCell(int c, int r, BOOL bCritter, CDC* pDC = nullptr);
-    void EraseCell(int c, int r, CDC* pDC = nullptr);
-    // anLowest[c]: the lowest removed row of column c, or -1 for a column left alone.
-    void RedrawColumns(const int* anLowest, CDC* pDC = nullptr);
-    void DrawScore(CDC* pDC = nullptr);
-    void DrawCritters(CDC* pDC = nullptr);
+
     // The x of the picture in the critter strip for a critter value.
     static int CritterFrameX(int nValue);
-
-    // Letter offsets and the difficulty alternation live as long as the program (tests reset them).
-    static int s_nLetterOffset;
-    static BOOL s_bAlternate;
-
-    int m_nPauseCount = 0;
-    CBrush m_brushTile;
-    COLORREF m_clrTile = 0;
-    COLORREF m_clrTileDark = 0;
-    COLORREF m_clrTileLight = 0;
-    CBitmap m_bmpSubmit;
-    CBitmap m_bmpPause;
-    CBitmap m_bmpBack;
-    CBitmap m_bmpNewLetters;
-    BOOL m_bDialogOpen = FALSE;
-    QString m_strLetters[CASC_CELLS];
-    signed char m_abSelected[CASC_CELLS] = {};
-    CPoint m_aPath[64]; // x the column, y the row
-    int m_nPathLen = 0;
-    int m_anCritter[CASC_CELLS] = {};
-    BOOL m_bRunning = FALSE;
-    int m_nMaxCritters = 1;
-    int m_nSpawnInterval = 15000;
-    int m_nStepTicks = 60;
-    UINT_PTR m_nTimerId = 0;
-    CDictionary* m_pDictionary = nullptr;
-    CBitmap m_bmpDigits;
-    CDC m_dcMem;
-    CRect m_rcClient;
-    CBitmap m_bmpCritter;
-    DWORD m_dwNextSpawn = 0;
-    int m_nScore = 0;
-    BOOL m_bGameOver = FALSE;
-    CFont m_fontLetters;
-    CPicture* m_pBackground = nullptr;
-    AppSettings* m_pApp = nullptr;
 
     static constexpr UINT TIMER_ID = 1;
     static constexpr UINT TIMER_PERIOD = 500;
@@ -110,14 +55,57 @@ protected:
     int OnCreate() override;
 
 private:
-    COLORREF NormalColor() const;
-    COLORREF SelectedColor() const;
+    // The buttons under the well.
+    void SubmitWord();
+    void TakeBackLetter();
+    void Pause();
+    void NewLetters();
+    void ShowRemoval(const CCascadioRemoval& removal);
+    void AnimateSlides(CDC* pDC, std::vector<CCascadioSlide> aSlides);
+
     void StartTimer();
     void StopTimer();
-    void EndGame(CDC* pDC);
-    void ClearChain();
-    void PutFirstCritter();
+    // Shows the end: the timer stops at once and the label goes up.
+    void ShowGameOver(CDC* pDC);
+
+    // Drawing into pDC; those that may go without one draw into the window's own context then.
+    void DrawBackground(CDC* pDC = nullptr);
+    void DrawBoard(CDC* pDC = nullptr);
+    void DrawCell(int c, int r, BOOL bCritter, CDC* pDC = nullptr);
+    // The cell as a full repaint leaves it: the tile, then its critter over it.
+    void RepaintCell(int c, int r, CDC* pDC);
+    void EraseCell(int c, int r, CDC* pDC);
+    // anLowest[c]: the lowest removed row of column c, or -1 for a column left alone.
+    void RedrawColumns(const int* anLowest, CDC* pDC);
+    void DrawScore(CDC* pDC = nullptr);
+    void DrawCritters(CDC* pDC = nullptr);
+    void DrawAll(CDC* pDC);
+    COLORREF NormalColor() const;
+    COLORREF SelectedColor() const;
     void PrepareText(CDC* pDC);
     void CopyBitmap(CDC* pDC, CBitmap& bitmap, int x, int y, int cx, int cy, int xSrc);
     void DrawCritter(CDC* pDC, int c, int r, int nValue);
+
+    // Lives as long as the window, which the screen host keeps for the whole run.
+    CCascadioRun m_run;
+    CCascadioGame m_game{m_run};
+    CDictionaryWordCheck m_wordCheck;
+
+    CBrush m_brushTile;
+    COLORREF m_clrTile = 0;
+    COLORREF m_clrTileDark = 0;
+    COLORREF m_clrTileLight = 0;
+    CBitmap m_bmpSubmit;
+    CBitmap m_bmpPause;
+    CBitmap m_bmpBack;
+    CBitmap m_bmpNewLetters;
+    UINT_PTR m_nTimerId = 0;
+    CDictionary* m_pDictionary = nullptr;
+    CBitmap m_bmpDigits;
+    CDC m_dcMem;
+    CRect m_rcClient;
+    CBitmap m_bmpCritter;
+    CFont m_fontLetters;
+    CPicture* m_pBackground = nullptr;
+    AppSettings* m_pApp = nullptr;
 };

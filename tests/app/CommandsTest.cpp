@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
+#include <functional>
 
 #include "app/AboutDlg.h"
 #include "tests/app/AppTestSupport.h"
@@ -72,11 +73,11 @@ TEST_F(ShellTest, ExitAndTheCloseBoxAskOnceWhileAnyGameRunsEvenInAHiddenWindow)
     pFrame->OnCommand(ID_FILE_NEWGAME);
     ASSERT_TRUE(TessarylRunning(host.m_wndTessaryl));
     pFrame->OnCommand(ID_GAME_MAINSCREEN);
-    // Spanwright's running flag is its model's: a game started and quit.
+    // Spanwright's and Cascadio's running flags are their models': a game started and quit.
     const std::function<void(BOOL)> aSetRunning[] = {
         [&](BOOL b) { TessarylRunning(host.m_wndTessaryl) = b; },
         [&](BOOL b) { b ? host.m_wndSpanwright.NewGame() : host.m_wndSpanwright.Game().QuitGame(); },
-        [&](BOOL b) { host.m_wndCascadio.m_bRunning = b; },
+        [&](BOOL b) { b ? host.m_wndCascadio.NewGame() : host.m_wndCascadio.QuitGame(TRUE); },
     };
     for (const auto& fnSetRunning : aSetRunning) {
         fnSetRunning(TRUE);

@@ -1,5 +1,5 @@
-// Helpers for the Cascadio tests: a real game window on the offscreen platform, known wells, taps
-// on cells and buttons, and a clock the test moves.
+// Helpers for the Cascadio window tests: a real game window on the offscreen platform, known wells,
+// taps on cells and buttons, and a clock the test moves.
 #pragma once
 #include <algorithm>
 #include <vector>
@@ -9,9 +9,20 @@
 #include "games/AppSettings.h"
 #include "framework/Clock.h"
 #include "games/cascadio/CascadioWnd.h"
+#include "tests/models/CascadioModelSupport.h"
 #include "tests/support/ScriptedMessageBox.h"
 #include "tests/support/TestDictionary.h"
 #include "tests/support/TestSurface.h"
+
+// Pixels of the well that differ between two surfaces.
+inline int WellDifferences(const QImage& a, const QImage& b)
+{
+    int n = 0;
+    for (int y = 30; y < 240; ++y)
+        for (int x = 15; x < 225; ++x)
+            n += a.pixel(x, y) != b.pixel(x, y);
+    return n;
+}
 
 class CCascadioFixture : public ::testing::Test {
 protected:
@@ -19,8 +30,6 @@ protected:
     {
         // A clock that stands still unless the test lets it run (the slides wait on it).
         SetTickSource([this] { return m_bClockRuns ? m_dwNow += 20 : m_dwNow; });
-        CCascadioWnd::s_nLetterOffset = 0;
-        CCascadioWnd::s_bAlternate = FALSE;
         m_wnd.SetSettings(&m_settings);
         ASSERT_TRUE(m_wnd.Create(static_cast<QWidget*>(nullptr), 1203, CRect(0, 0, 240, 268), TRUE));
         m_wnd.SetCubeColor(RGB(0, 0, 192));
@@ -28,26 +37,26 @@ protected:
     }
     void TearDown() override { SetTickSource({}); }
 
-    // Seven rows of seven letters, top row first; 'q' is a "Qu" tile. A running game, no critters.
-    void SetWell(const std::vector<const char*>& aRows)
+    // A running game of the given well (see WellState), started afresh and shown.
+    void SetWell(const std::vector<const char*>& aRows, std::initializer_list<std::tuple<int, int, int>> aCritters = {})
     {
         srand(1);
         m_wnd.NewGame();
-        for (int r = 0; r < CASC_ROWS; ++r)
-            for (int c = 0; c < CASC_COLUMNS; ++c) {
-                const char ch = aRows[r][c];
-                m_wnd.m_strLetters[CascCell(c, r)] = ch == 'q' ? QStringLiteral("Qu") : QString(QChar(ch));
-            }
-        std::fill(std::begin(m_wnd.m_anCritter), std::end(m_wnd.m_anCritter), 0);
-        m_wnd.Invalidate();
+        LoadState(WellState(Game().State(), aRows, aCritters));
+    }
+    // The window's game replaced by a position, shown.
+    void LoadState(const CCascadioState& state)
+    {
+        ASSERT_TRUE(m_wnd.LoadFromText(FormatCascadioText(state)));
         m_wnd.UpdateWindow();
     }
+    CCascadioGame& Game() { return m_wnd.Game(); }
     // Row r, top first, as a text of seven letters ("Qu" shown as q).
     QString Row(int r) const
     {
         QString str;
         for (int c = 0; c < CASC_COLUMNS; ++c) {
-            const QString& s = m_wnd.m_strLetters[CascCell(c, r)];
+            const QString& s = m_wnd.Game().Letter(c, r);
             str += s == QStringLiteral("Qu") ? QStringLiteral("q") : s;
         }
         return str;
@@ -70,10 +79,7 @@ protected:
         for (int i = 0; i < n; ++i)
             m_wnd.OnTimer(1);
     }
-    int CritterCount() const
-    {
-        return int(std::count_if(std::begin(m_wnd.m_anCritter), std::end(m_wnd.m_anCritter), [](int v) { return v != 0; }));
-    }
+    int CritterCount() const { return m_wnd.Game().CritterCount(); }
 
     DWORD m_dwNow = 100000;
     bool m_bClockRuns = false;

@@ -11,7 +11,7 @@ int LetterIndex(const QString& strLetter)
 }
 
 // Its own sequence, counted: the game must draw through it and nowhere else.
-class CCountingRandom : public CGameRandom {
+class CCascadioCountingRandom : public CGameRandom {
 public:
     int Rand() override
     {
@@ -79,7 +79,7 @@ TEST_F(CascadioWellModel, RunLongValuesCarryOverFromGameToGame)
 
 TEST_F(CascadioWellModel, DrawsOnlyFromItsRandomSource)
 {
-    CCountingRandom random;
+    CCascadioCountingRandom random;
     CCascadioGame game(m_run, random);
     srand(5);
     const int nFirst = rand();

@@ -83,7 +83,7 @@ TEST(SpanwrightDeal, WithoutUsableWordsOnlyEasyLetters)
 TEST(SpanwrightDeal, DrawsThroughTheRandomSourceItIsGiven)
 {
     // Without a dictionary every draw is the source's: the same numbers give the same letters.
-    CCountingRandom counting;
+    CSpanwrightCountingRandom counting;
     CSpanwrightGame counted(counting), plain;
     std::srand(5);
     counted.DealLetters();

@@ -16,9 +16,9 @@
 
 // The words of a plain list; unknown words are offered for adding when bOffer is set, and the
 // answer is bYes.
-class CListWordCheck : public IWordCheck {
+class CSpanwrightListCheck : public IWordCheck {
 public:
-    explicit CListWordCheck(QStringList astrWords = {})
+    explicit CSpanwrightListCheck(QStringList astrWords = {})
     {
         for (const QString& str : astrWords)
             m_words.insert(str.toUpper());
@@ -42,7 +42,7 @@ private:
 };
 
 // The C library's sequence, counted.
-class CCountingRandom : public CGameRandom {
+class CSpanwrightCountingRandom : public CGameRandom {
 public:
     int Rand() override
     {

@@ -43,7 +43,7 @@ protected:
             m_game.TapCell(n);
     }
 
-    CListWordCheck m_check;
+    CTessarylListCheck m_check;
     int m_nHiScore = 0;
     CScriptedRandom m_random;
     CTessarylGame m_game{m_random};

@@ -27,7 +27,7 @@ inline std::unique_ptr<CDictionary> MakeModelDictionary(std::vector<std::string>
 }
 
 // The word check as a plain list; the add-word question answered from bAnswer and recorded.
-class CListWordCheck : public IWordCheck {
+class CTessarylListCheck : public IWordCheck {
 public:
     bool Contains(const QString& strWord) override { return m_words.contains(strWord.toUpper()); }
     bool IsAddOfferOn() const override { return m_bOffer; }

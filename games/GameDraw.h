@@ -5,6 +5,21 @@
 #include "framework/Gdi.h"
 #include "framework/Wnd.h"
 
+// A tile's colours: its face, and the bevel that lights its top and left edges and shades its
+// bottom and right ones.
+struct CTileColors {
+    COLORREF crFace = 0;
+    COLORREF crLight = 0;
+    COLORREF crDark = 0;
+
+    void SetFace(COLORREF cr)
+    {
+        crFace = cr;
+        crLight = ShadeColor(cr, 32);
+        crDark = ShadeColor(cr, -32);
+    }
+};
+
 // Copies a cx × cy piece of a bitmap, from (xSrc, ySrc), to (x, y) through the game's memory
 // context; a bitmap that failed to load draws nothing.
 inline void CopyBitmapPiece(CDC* pDC, CDC& dcMem, CBitmap& bitmap, int x, int y, int cx, int cy, int xSrc,

@@ -1,30 +1,13 @@
-// The word check the three games share: a word is played when the dictionary has it, or when the
-// player, asked, adds it to the personal list; with the check turned off an unknown word is refused.
+// The window side of the word check the three games share: the program's dictionary and personal
+// list, and the add-word question shown as a box.
 #pragma once
 #include <QString>
+#include <functional>
 
 #include "dictionary/Dictionary.h"
 #include "framework/MessageBox.h"
 #include "games/AppSettings.h"
 #include "games/GameModel.h"
-
-// fnShow(text, caption, type) shows a message box the game's way (holding its timers, say) and
-// returns the answer.
-template <class TShow>
-BOOL CheckWordOrOfferToAdd(CDictionary* pDictionary, const AppSettings* pApp, const QString& strWord, TShow fnShow)
-{
-    if (pDictionary == nullptr || pDictionary->Contains(strWord))
-        return TRUE;
-    if (pApp && pApp->m_bVerifyIncorrect) {
-        if (fnShow(QStringLiteral("'%1' not found in dictionary.  Add it?").arg(strWord), QStringLiteral("Unknown word"),
-                   MB_YESNO | MB_ICONQUESTION) != IDYES)
-            return FALSE;
-        pDictionary->AddPersonalWord(strWord);
-        return TRUE;
-    }
-    fnShow(QStringLiteral("'%1' is not a valid word.").arg(strWord), QString(), MB_OK);
-    return FALSE;
-}
 
 // The word check a game window hands its model: the program's dictionary and personal list, the
 // preference, and the add-word question shown the window's way (fnShow holds its timers).

@@ -98,7 +98,7 @@ void CCascadioWnd::DrawCell(int c, int r, BOOL bCritter, CDC* pDC)
     }
     CRect rc = CellRect(c, r);
     pDC->FillRect(&rc, &m_brushTile);
-    pDC->Draw3dRect(&rc, m_clrTileLight, m_clrTileDark);
+    pDC->Draw3dRect(&rc, m_tile.crLight, m_tile.crDark);
     const QString& strLetter = m_game.Letter(c, r);
     if (strLetter.isEmpty())
         return;

@@ -42,11 +42,9 @@ void CCascadioWnd::SetBackground(CPicture* pPicture)
 
 void CCascadioWnd::SetCubeColor(COLORREF cr)
 {
-    m_clrTile = cr;
     m_brushTile.DeleteObject();
     m_brushTile.CreateSolidBrush(cr);
-    m_clrTileLight = ShadeColor(cr, 32);
-    m_clrTileDark = ShadeColor(cr, -32);
+    m_tile.SetFace(cr);
     if (GetSafeHwnd())
         Invalidate(FALSE);
 }

@@ -3,6 +3,7 @@
 #pragma once
 #include <QString>
 
+#include "games/GameDraw.h"
 #include "games/GameWnd.h"
 #include "games/WordCheck.h"
 #include "games/cascadio/CascadioGame.h"
@@ -92,9 +93,7 @@ private:
     CDictionaryWordCheck m_wordCheck;
 
     CBrush m_brushTile;
-    COLORREF m_clrTile = 0;
-    COLORREF m_clrTileDark = 0;
-    COLORREF m_clrTileLight = 0;
+    CTileColors m_tile;
     CBitmap m_bmpSubmit;
     CBitmap m_bmpPause;
     CBitmap m_bmpBack;

@@ -174,9 +174,9 @@ void CSpanwrightWnd::DrawTiles(CDC* pDC)
         return DrawLaidOut(&CSpanwrightWnd::DrawTiles);
     for (int i = 0; i < SPAN_TILES; ++i) {
         pDC->FillRect(&m_rcSlot[i], &m_brushTile);
-        pDC->Draw3dRect(&m_rcSlotFrame[i], m_clrTileLight, m_clrTileDark);
+        pDC->Draw3dRect(&m_rcSlotFrame[i], m_tile.crLight, m_tile.crDark);
         pDC->FillRect(&m_rcTile[i], &m_brushTile);
-        pDC->Draw3dRect(&m_rcTileFrame[i], m_clrTileLight, m_clrTileDark);
+        pDC->Draw3dRect(&m_rcTileFrame[i], m_tile.crLight, m_tile.crDark);
     }
     pDC->SetTextColor(TextColor());
     pDC->SetBkMode(TRANSPARENT);

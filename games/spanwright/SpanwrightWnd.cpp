@@ -66,9 +66,7 @@ void CSpanwrightWnd::SetCubeColor(COLORREF cr)
 {
     m_brushTile.DeleteObject();
     m_brushTile.CreateSolidBrush(cr);
-    m_clrTile = cr;
-    m_clrTileLight = ShadeColor(cr, 32);
-    m_clrTileDark = ShadeColor(cr, -32);
+    m_tile.SetFace(cr);
     if (GetSafeHwnd())
         Invalidate(FALSE);
 }

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "framework/ListBox.h"
+#include "games/GameDraw.h"
 #include "games/GameWnd.h"
 #include "games/WordCheck.h"
 #include "games/spanwright/SpanwrightGame.h"
@@ -109,9 +110,7 @@ private:
     CPicture* m_pBackground = nullptr;
     CDC m_dcMem;
     CBrush m_brushTile;
-    COLORREF m_clrTile = RGB(128, 128, 192);
-    COLORREF m_clrTileDark = 0;
-    COLORREF m_clrTileLight = 0;
+    CTileColors m_tile;
     CFont m_fontLetters;
     BOOL m_bGeometryValid = FALSE;
     BOOL m_bWasDialogOpen = FALSE;

@@ -12,9 +12,11 @@ void CTessarylWnd::SetCubeColor(COLORREF cr)
     m_brTop.DeleteObject();
     m_brLeft.DeleteObject();
     m_brRight.DeleteObject();
-    m_brTop.CreateSolidBrush(cr);
-    m_brLeft.CreateSolidBrush(ShadeColor(cr, 32));
-    m_brRight.CreateSolidBrush(ShadeColor(cr, -32));
+    CTileColors tile;
+    tile.SetFace(cr);
+    m_brTop.CreateSolidBrush(tile.crFace);
+    m_brLeft.CreateSolidBrush(tile.crLight);
+    m_brRight.CreateSolidBrush(tile.crDark);
 }
 
 void CTessarylWnd::SetBackground(CPicture* pPicture)

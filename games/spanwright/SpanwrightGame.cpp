@@ -117,6 +117,18 @@ bool CSpanwrightGame::TapTile(int i)
     return true;
 }
 
+int CSpanwrightGame::TypeLetter(QChar ch)
+{
+    const QString strLetter(ch.toUpper());
+    for (int i = 0; i < SPAN_TILES; ++i) {
+        if (m_anOrder[i] == -1 && m_strLetters[i] == strLetter) {
+            TapTile(i);
+            return i;
+        }
+    }
+    return -1;
+}
+
 void CSpanwrightGame::TapSlot(int i)
 {
     // Only the last letter of the word goes back this way.

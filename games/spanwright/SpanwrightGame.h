@@ -63,6 +63,9 @@ public:
     // Tile i of the letter row goes up to the next free place of the word; false when it is
     // already there (nothing to redraw).
     bool TapTile(int i);
+    // A typed letter: the first tile of the letter row that shows it goes up, as a tap on it
+    // would. Returns the tile, or -1 when no free tile shows the letter.
+    int TypeLetter(QChar ch);
     // Place i of the word row: only the last letter of the word goes back.
     void TapSlot(int i);
     // The take-back button; false when the word is empty.

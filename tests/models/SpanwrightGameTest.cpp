@@ -261,3 +261,19 @@ TEST_F(SpanwrightGame, PausesNewGameAndQuit)
     EXPECT_EQ(m_game.Score() + m_game.BridgeLen() + m_game.WalkerX() + m_game.UsedWords().size(), 0);
     EXPECT_EQ(SortedLetters(m_game), "");
 }
+
+TEST_F(SpanwrightGame, TypedLettersTakeTheFirstFreeTileThatShowsThem)
+{
+    StartWith("TATSDOT");
+    EXPECT_EQ(m_game.TypeLetter('t'), 0);
+    EXPECT_EQ(m_game.TypeLetter('T'), 2) << "the next free T, whatever the case typed";
+    EXPECT_EQ(m_game.TypeLetter('a'), 1);
+    EXPECT_EQ(Order(), (std::vector<int>{0, 2, 1, -1, -1, -1, -1}));
+    EXPECT_EQ(m_game.TypeLetter('a'), -1) << "no free tile shows a second A";
+    EXPECT_EQ(m_game.TypeLetter('z'), -1);
+    EXPECT_EQ(m_game.TypeLetter('1'), -1);
+    EXPECT_EQ(m_game.Selected(), 3);
+    EXPECT_EQ(m_game.TypeLetter('t'), 6);
+    ASSERT_TRUE(m_game.TakeBackLetter());
+    EXPECT_EQ(m_game.TypeLetter('t'), 6) << "a tile taken back is free again";
+}

@@ -24,6 +24,7 @@ public:
     void SetChain(const QList<int>& anChain);
 
     const QString& GetTyped() const { return m_strTyped; }
+    const QStringList& GetCells() const { return m_aCellText; }
     const QList<int>& GetChain() const { return m_anChain; }
 
     // How many steps (cells tried) the last search took: the benchmark's measure.

@@ -165,6 +165,60 @@ CTessarylChange CTessarylGame::Back()
     return change;
 }
 
+CChainTyping& CTessarylGame::SyncTyping() const
+{
+    QStringList aCells;
+    for (const QString& str : m_astrCells)
+        aCells << str.toLower();
+    const QList<int> anSelection(m_anSelection, m_anSelection + m_nSelCount);
+    if (!m_pTyping || m_pTyping->GetCells() != aCells)
+        m_pTyping = std::make_unique<CChainTyping>(aCells, IsCellNeighbour, TESS_MAX_PATH);
+    if (m_pTyping->GetChain() != anSelection)
+        m_pTyping->SetChain(anSelection);
+    return *m_pTyping;
+}
+
+CTessarylChange CTessarylGame::SelectTypedChain(const std::vector<int>& anBefore)
+{
+    // Every cell that was or is now selected is drawn again, as taps would have drawn them.
+    CTessarylChange change;
+    m_nHintLen = 0;
+    m_nSelCount = 0;
+    for (int nCell : m_pTyping->GetChain())
+        SelectCell(nCell);
+    change.anCells = anBefore;
+    for (int nCell : m_pTyping->GetChain())
+        if (std::find(anBefore.begin(), anBefore.end(), nCell) == anBefore.end())
+            change.anCells.push_back(nCell);
+    return change;
+}
+
+CTessarylChange CTessarylGame::TypeLetter(QChar ch, bool* pbTaken)
+{
+    if (pbTaken)
+        *pbTaken = false;
+    if (!m_bGameRunning)
+        return {};
+    const std::vector<int> anBefore(m_anSelection, m_anSelection + m_nSelCount);
+    if (!SyncTyping().TypeLetter(ch))
+        return {};
+    if (pbTaken)
+        *pbTaken = true;
+    return SelectTypedChain(anBefore);
+}
+
+CTessarylChange CTessarylGame::TypeBackspace()
+{
+    if (!m_bGameRunning)
+        return {};
+    const std::vector<int> anBefore(m_anSelection, m_anSelection + m_nSelCount);
+    if (!SyncTyping().Backspace())
+        return {};
+    return SelectTypedChain(anBefore);
+}
+
+QString CTessarylGame::GetTyped() const { return SyncTyping().GetTyped(); }
+
 void CTessarylGame::SelectCell(int nCell)
 {
     if (nCell < 0 || nCell >= TESS_CELLS || IsSelected(nCell) || m_nSelCount >= TESS_MAX_PATH)

@@ -4,9 +4,11 @@
 #pragma once
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <vector>
 
 #include "framework/Types.h"
+#include "games/ChainTyping.h"
 #include "games/GameModel.h"
 #include "games/tessaryl/TessarylBoard.h"
 #include "games/tessaryl/TessarylFinder.h"
@@ -51,6 +53,13 @@ public:
     // Play. A tap on a cell follows the chain rules; Back drops the last cell.
     CTessarylChange TapCell(int nCell);
     CTessarylChange Back();
+    // Typed letters select a chain of touching cells that spells them (see CChainTyping);
+    // Backspace takes one back. *pbTaken is false, with nothing changed, for a letter no chain
+    // spells.
+    CTessarylChange TypeLetter(QChar ch, bool* pbTaken = nullptr);
+    CTessarylChange TypeBackspace();
+    // The letters typed for the selection on the board (lower case).
+    QString GetTyped() const;
     CTessarylChange Submit();
     CTessarylChange GiveHint();
     // Appends a cell unless it is selected already or the selection is full.
@@ -94,6 +103,11 @@ public:
     int m_nHintShown = 0;
 
 private:
+    // The typing state, made to match the selection on the board (taps may have changed it).
+    CChainTyping& SyncTyping() const;
+    CTessarylChange SelectTypedChain(const std::vector<int>& anBefore);
+
+    mutable std::unique_ptr<CChainTyping> m_pTyping;
     CGameRandom& m_random;
     CDictionary* m_pDictionary = nullptr;
     IWordCheck* m_pWordCheck = nullptr;

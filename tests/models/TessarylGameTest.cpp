@@ -242,3 +242,50 @@ TEST(TessarylSavedText, LoadingKeepsAHintListedTwiceEachWithItsPath)
     game.SaveToText(strText);
     EXPECT_TRUE(strText.endsWith("\t3\tAXE\t3\t4\t5\t-1\tcat\t9\t12\t15\t-1\tCAT\t0\t1\t2\t-1\t"));
 }
+
+TEST_F(TessarylGame, TypedLettersSelectAChainThatSpellsThem)
+{
+    m_game.m_bGameRunning = TRUE;
+    bool bTaken = false;
+    for (QChar ch : QStringLiteral("House"))
+        m_game.TypeLetter(ch, &bTaken);
+    ASSERT_TRUE(bTaken);
+    const std::vector<int> anHouse = Selection(m_game);
+    QString strSpelled;
+    for (size_t i = 0; i < anHouse.size(); ++i) {
+        strSpelled += m_game.m_astrCells[anHouse[i]];
+        if (i > 0) {
+            EXPECT_TRUE(IsCellNeighbour(anHouse[i - 1], anHouse[i])) << "a chain of touching cells";
+        }
+    }
+    EXPECT_EQ(strSpelled, "HOUSE");
+    const CTessarylChange change = m_game.TypeLetter('k', &bTaken);
+    EXPECT_FALSE(bTaken) << "no K on the board";
+    EXPECT_TRUE(change.anCells.empty());
+    EXPECT_EQ(Selection(m_game), anHouse);
+
+    // The QU cell takes "q" alone, then its "u"; Backspace gives the letters back one by one.
+    m_game.ClearSelection();
+    for (QChar ch : QStringLiteral("quiz"))
+        m_game.TypeLetter(ch);
+    EXPECT_EQ(Selection(m_game), (std::vector<int>{18, 19, 20}));
+    EXPECT_EQ(m_game.GetTyped(), "quiz");
+    m_game.TypeBackspace();
+    m_game.TypeBackspace();
+    EXPECT_EQ(Selection(m_game), (std::vector<int>{18}));
+    m_game.TypeBackspace();
+    EXPECT_EQ(m_game.GetTyped(), "q");
+    EXPECT_EQ(Selection(m_game), (std::vector<int>{18}));
+    const CTessarylChange last = m_game.TypeBackspace();
+    EXPECT_TRUE(Selection(m_game).empty());
+    EXPECT_EQ(last.anCells, (std::vector<int>{18})) << "the cell let go is drawn again";
+
+    // Typing goes on from a tapped chain; no game, no typing.
+    m_game.TapCell(0);
+    m_game.TypeLetter('b', &bTaken);
+    EXPECT_EQ(Selection(m_game), (std::vector<int>{0, 1}));
+    m_game.m_bGameRunning = FALSE;
+    m_game.TypeLetter('s', &bTaken);
+    EXPECT_FALSE(bTaken);
+    EXPECT_EQ(Selection(m_game), (std::vector<int>{0, 1}));
+}

@@ -28,6 +28,55 @@ BOOL CCascadioGame::TapCell(int c, int r)
     return TRUE;
 }
 
+CChainTyping& CCascadioGame::SyncTyping()
+{
+    QStringList aCells;
+    for (const QString& str : m_strLetters)
+        aCells << str.toLower();
+    QList<int> anChain;
+    for (int i = 0; i < m_nPathLen; ++i)
+        anChain << CascCell(m_aPath[i].x, m_aPath[i].y);
+    if (!m_pTyping || m_pTyping->GetCells() != aCells) {
+        const auto fnTouches = [](int a, int b) {
+            return std::abs(a / CASC_ROWS - b / CASC_ROWS) <= 1 && std::abs(a % CASC_ROWS - b % CASC_ROWS) <= 1;
+        };
+        m_pTyping = std::make_unique<CChainTyping>(aCells, fnTouches, int(std::size(m_aPath)));
+    }
+    if (m_pTyping->GetChain() != anChain)
+        m_pTyping->SetChain(anChain);
+    return *m_pTyping;
+}
+
+void CCascadioGame::SelectTypedChain(bool abChanged[CASC_CELLS])
+{
+    for (int i = 0; i < m_nPathLen; ++i)
+        abChanged[CascCell(m_aPath[i].x, m_aPath[i].y)] = true;
+    ClearChain();
+    for (int n : m_pTyping->GetChain()) {
+        m_abSelected[n] = 1;
+        m_aPath[m_nPathLen++] = CPoint(n / CASC_ROWS, n % CASC_ROWS);
+        abChanged[n] = true;
+    }
+}
+
+BOOL CCascadioGame::TypeLetter(QChar ch, bool abChanged[CASC_CELLS])
+{
+    if (!m_bRunning || m_bGameOver || !SyncTyping().TypeLetter(ch))
+        return FALSE;
+    SelectTypedChain(abChanged);
+    return TRUE;
+}
+
+BOOL CCascadioGame::TypeBackspace(bool abChanged[CASC_CELLS])
+{
+    if (!m_bRunning || m_bGameOver || !SyncTyping().Backspace())
+        return FALSE;
+    SelectTypedChain(abChanged);
+    return TRUE;
+}
+
+QString CCascadioGame::GetTyped() { return SyncTyping().GetTyped(); }
+
 BOOL CCascadioGame::IsNextToLast(int c, int r) const
 {
     if (m_nPathLen == 0)

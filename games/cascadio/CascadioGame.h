@@ -3,10 +3,12 @@
 // the slide and the refill, handed back as a result for the window to animate.
 #pragma once
 #include <QString>
+#include <memory>
 #include <vector>
 
 #include "framework/Geometry.h"
 #include "framework/Types.h"
+#include "games/ChainTyping.h"
 #include "games/GameModel.h"
 #include "games/cascadio/CascadioText.h"
 
@@ -96,6 +98,13 @@ public:
     BOOL SpawnCritter();
     void IncreaseDifficulty(BOOL bByChance);
 
+    // Typed letters select a chain of neighbouring tiles that spells them ("q" alone may take a
+    // "Qu" tile); Backspace takes one letter back. FALSE, with nothing changed, for a letter no
+    // chain spells; otherwise abChanged marks the tiles to draw again.
+    BOOL TypeLetter(QChar ch, bool abChanged[CASC_CELLS]);
+    BOOL TypeBackspace(bool abChanged[CASC_CELLS]);
+    QString GetTyped();
+
     // Play. TapCell: TRUE when the cell joined or left the chain.
     BOOL TapCell(int c, int r);
     BOOL IsNextToLast(int c, int r) const;
@@ -129,6 +138,10 @@ public:
 private:
     void Reset(BOOL bRunning);
     void ClearChain();
+    // The typing state, made to match the chain on the board (taps may have changed it).
+    CChainTyping& SyncTyping();
+    void SelectTypedChain(bool abChanged[CASC_CELLS]);
+    std::unique_ptr<CChainTyping> m_pTyping;
     void ClearCritters();
     void PutFirstCritter();
     void RaiseHighScore();

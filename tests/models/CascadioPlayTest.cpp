@@ -191,3 +191,43 @@ TEST_F(CascadioPlayModel, QuitEmptiesTheWellOnlyWhileRunning)
     EXPECT_FALSE(m_game.Quit());
     EXPECT_TRUE(m_game.IsGameOver() && m_game.Letter(0, 0) == QStringLiteral("D"));
 }
+
+TEST_F(CascadioPlayModel, TypedLettersSelectAChainThatSpellsThem)
+{
+    const auto fnDropChain = [this] {
+        int c = 0, r = 0;
+        while (m_game.TakeBackLetter(c, r)) {
+        }
+    };
+    bool abChanged[CASC_CELLS] = {};
+    for (QChar ch : QStringLiteral("dOg"))
+        EXPECT_TRUE(m_game.TypeLetter(ch, abChanged));
+    EXPECT_EQ(Path(), (std::vector<CPoint>{{0, 0}, {0, 1}, {0, 2}}));
+    EXPECT_TRUE(abChanged[CascCell(0, 0)] && abChanged[CascCell(0, 2)] && !abChanged[CascCell(1, 1)]);
+    bool abNone[CASC_CELLS] = {};
+    EXPECT_FALSE(m_game.TypeLetter('k', abNone)) << "no K in the well";
+    EXPECT_TRUE(std::none_of(std::begin(abNone), std::end(abNone), [](bool b) { return b; }));
+    EXPECT_EQ(m_game.ChainWord(), QStringLiteral("DOG"));
+
+    // A tapped chain is typed on: the Qu tile was tapped, so "qu" is typed already.
+    fnDropChain();
+    TapCells({{0, 6}});
+    EXPECT_EQ(m_game.GetTyped(), "qu");
+    bool abQuiz[CASC_CELLS] = {};
+    for (QChar ch : QStringLiteral("iz"))
+        EXPECT_TRUE(m_game.TypeLetter(ch, abQuiz));
+    EXPECT_EQ(Path(), (std::vector<CPoint>{{0, 6}, {1, 6}, {2, 6}}));
+    EXPECT_EQ(m_game.SubmitWord(&m_check).eOutcome, ECascadioSubmit::Accepted);
+
+    // Typed from nothing, "q" alone takes the Qu tile; Backspace gives letters back one by one.
+    SetWell(s_aWell);
+    bool abBack[CASC_CELLS] = {};
+    EXPECT_FALSE(m_game.TypeBackspace(abBack)) << "nothing typed";
+    EXPECT_TRUE(m_game.TypeLetter('q', abBack));
+    EXPECT_EQ(Path(), (std::vector<CPoint>{{0, 6}}));
+    EXPECT_TRUE(m_game.TypeLetter('u', abBack));
+    EXPECT_TRUE(m_game.TypeBackspace(abBack));
+    EXPECT_EQ(m_game.GetTyped(), "q");
+    EXPECT_TRUE(m_game.TypeBackspace(abBack));
+    EXPECT_EQ(m_game.PathLength(), 0);
+}

@@ -1,6 +1,7 @@
 // quillotrix: opens the program's window at a zoom that suits the screen and runs it.
 #include <QApplication>
 
+#include "app/AppSession.h"
 #include "app/QuillotrixApp.h"
 #include "framework/Zoom.h"
 
@@ -16,8 +17,5 @@ int main(int argc, char** argv)
     QGuiApplication::setDesktopFileName(QStringLiteral("com.brasswinkle.Quillotrix"));
 
     CQuillotrixApp theApp;
-    theApp.InitInstance();
-    const int nResult = QApplication::exec();
-    theApp.ExitInstance();
-    return nResult;
+    return RunQuillotrix(theApp);
 }

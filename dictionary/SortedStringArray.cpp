@@ -87,6 +87,29 @@ int CSortedStringArray::Add(const QString& str)
     return nIndex;
 }
 
+void CSortedStringArray::AddMany(const QStringList& astr)
+{
+    if (astr.isEmpty())
+        return;
+    // Sorted as pairs so that every stored value stays with its string.
+    std::vector<std::pair<QString, uintptr_t>> aAll;
+    aAll.reserve(size_t(m_aStrings.size() + astr.size()));
+    for (qsizetype i = 0; i < m_aStrings.size(); ++i)
+        aAll.emplace_back(m_aStrings[i], m_aData[size_t(i)]);
+    for (const QString& str : astr)
+        aAll.emplace_back(str, 0);
+    std::stable_sort(aAll.begin(), aAll.end(),
+                     [](const auto& a, const auto& b) { return CompareNoCaseAZ(a.first, b.first) < 0; });
+    m_aStrings.clear();
+    m_aStrings.reserve(qsizetype(aAll.size()));
+    m_aData.clear();
+    m_aData.reserve(aAll.size());
+    for (auto& [str, nValue] : aAll) {
+        m_aStrings.append(std::move(str));
+        m_aData.push_back(nValue);
+    }
+}
+
 void CSortedStringArray::RemoveAt(int nIndex)
 {
     if (nIndex < 0 || nIndex >= GetSize())

@@ -2,14 +2,13 @@
 // be written, pipes and devices named in the settings, and the high scores written as they change.
 #include <QElapsedTimer>
 #include <QProcess>
-#include <QThread>
 #include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include "app/AppSession.h"
 #include "framework/Profile.h"
 #include "tests/app/AppTestSupport.h"
+#include "tests/support/FullDisk.h"
 
 namespace {
 
@@ -64,28 +63,6 @@ private:
 class SafeDataTest : public ShellTest {
 protected:
     static QString SettingsText() { return QString::fromUtf8(ReadFileBytes(GetProfileFileName())); }
-};
-
-// RLIMIT_FSIZE makes every write past a few bytes fail, as a full disk would.
-class CFullDisk {
-public:
-    explicit CFullDisk(rlim_t nBytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit small = m_old;
-        small.rlim_cur = nBytes;
-        setrlimit(RLIMIT_FSIZE, &small);
-    }
-    ~CFullDisk()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-
-private:
-    rlimit m_old {};
-    void (*m_oldHandler)(int) = nullptr;
 };
 
 } // namespace

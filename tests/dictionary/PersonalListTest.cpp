@@ -5,14 +5,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "dictionary/Dictionary.h"
 #include "framework/Files.h"
 #include "tests/dictionary/DctTestFiles.h"
+#include "tests/support/FullDisk.h"
 #include "tests/support/ScriptedMessageBox.h"
 
 namespace {
@@ -94,27 +93,6 @@ TEST(PersonalList, NothingAddedMeansNoRewrite)
 
 const QString kKeptForNow = "\n\nThe words you added are kept for now and saved again with the next word you add and when you exit.";
 
-// RLIMIT_FSIZE makes every write past a few bytes fail, as a full disk would.
-class CFullDisk {
-public:
-    explicit CFullDisk(rlim_t nBytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit small = m_old;
-        small.rlim_cur = nBytes;
-        setrlimit(RLIMIT_FSIZE, &small);
-    }
-    ~CFullDisk()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-
-private:
-    rlimit m_old {};
-    void (*m_oldHandler)(int) = nullptr;
-};
 
 TEST(PersonalList, UncreatableFileShowsItsMessageOnceAndKeepsTheWords)
 {

@@ -112,6 +112,9 @@ private:
 
     BOOL m_bPersonalDirty;
     BOOL m_bSaveFailureShown = FALSE;
+    // The list file as this object last read or wrote it: while it is unchanged, a save need not
+    // read it again for words another copy added.
+    QByteArray m_strFileStamp;
     CSortedStringArray m_aBlockHeads;
     CSortedStringArray m_aPersonalWords;
     QString m_strPersonalPath;

@@ -18,8 +18,7 @@ const QString kKeptForNow = QStringLiteral("\n\nThe words you added are kept for
 
 bool LessNoCaseAZ(const QString& a, const QString& b) { return CompareNoCaseAZ(a, b) < 0; }
 
-// The words of a list file in ascending order. Sorting once here keeps a long unsorted list from
-// costing one insertion per word.
+// The words of a list file in file order.
 QStringList ParsePersonalList(const QByteArray& data)
 {
     QStringList astrWords;
@@ -52,7 +51,6 @@ QStringList ParsePersonalList(const QByteArray& data)
     }
     if (nLine > 0 || bTooLong)
         endLine();
-    std::stable_sort(astrWords.begin(), astrWords.end(), LessNoCaseAZ);
     return astrWords;
 }
 
@@ -78,7 +76,9 @@ QStringList UniteSorted(const QStringList& a, const QStringList& b)
 int CDictionary::LoadPersonalList(const QString& strPath)
 {
     m_strPersonalPath = strPath;
+    m_strFileStamp.clear();
     QByteArray data;
+    const QByteArray strStamp = GetFileStamp(strPath);
     // Only a regular file of sensible size: a pipe of that name would hang the start, and a file
     // claiming to be endless is not read to its end. Missing or unreadable: an empty list.
     const ReadResult result = ReadRegularFile(strPath, kMaxPersonalFileBytes, data);
@@ -98,7 +98,10 @@ int CDictionary::LoadPersonalList(const QString& strPath)
     }
     data.clear();
     std::unique_lock lock(m_mxPersonal);
-    // Duplicates in the file are kept, as reading always did; a save writes each word once.
+    if (m_aPersonalWords.IsEmpty())
+        m_strFileStamp = strStamp; // what memory holds is exactly that file
+    // Sorted once, so that a long unsorted list does not cost one insertion per word. Duplicates
+    // in the file are kept, as reading always did; a save writes each word once.
     m_aPersonalWords.AddMany(astrWords);
     m_nChangeCount.fetch_add(1);
     return 0;
@@ -121,13 +124,17 @@ CDictionary::SaveResult CDictionary::WritePersonalList()
     const bool bLocked = lockFile.tryLock(3000);
     (void)bLocked;
 
-    QByteArray disk;
-    const ReadResult result = ReadRegularFile(m_strPersonalPath, kMaxPersonalFileBytes, disk);
-    // A list there that cannot be read is never written over: its words would be lost.
-    if (result != ReadResult::Ok && result != ReadResult::Missing)
-        return SaveResult::NotCreated;
-    const QStringList astrAll = UniteSorted(astrMine, ParsePersonalList(disk));
-    disk.clear();
+    QStringList astrDisk;
+    if (m_strFileStamp.isEmpty() || GetFileStamp(m_strPersonalPath) != m_strFileStamp) {
+        QByteArray disk;
+        const ReadResult result = ReadRegularFile(m_strPersonalPath, kMaxPersonalFileBytes, disk);
+        // A list there that cannot be read is never written over: its words would be lost.
+        if (result != ReadResult::Ok && result != ReadResult::Missing)
+            return SaveResult::NotCreated;
+        astrDisk = ParsePersonalList(disk);
+        std::stable_sort(astrDisk.begin(), astrDisk.end(), LessNoCaseAZ);
+    }
+    const QStringList astrAll = UniteSorted(astrMine, astrDisk);
 
     QByteArray data;
     data.append(kPersonalHeader).append('\n');
@@ -138,8 +145,11 @@ CDictionary::SaveResult CDictionary::WritePersonalList()
     // in a folder that takes no new file, a list the player may write is written over in place
     // rather than losing the words.
     bool bCreated = false;
-    if (!WriteFileReplacing(m_strPersonalPath, data, &bCreated, true))
+    if (!WriteFileReplacing(m_strPersonalPath, data, &bCreated, true)) {
+        m_strFileStamp.clear();
         return bCreated ? SaveResult::WriteFailed : SaveResult::NotCreated;
+    }
+    m_strFileStamp = GetFileStamp(m_strPersonalPath);
 
     std::unique_lock lock(m_mxPersonal);
     // Words read from the file join the list in memory too; nothing else adds while we write,
@@ -147,7 +157,7 @@ CDictionary::SaveResult CDictionary::WritePersonalList()
     const QStringList astrNow = UniteSorted(m_aPersonalWords.Strings(), astrAll);
     if (astrNow.size() != m_aPersonalWords.GetSize()) {
         m_aPersonalWords.RemoveAll();
-        m_aPersonalWords.AddMany(astrNow);
+        m_aPersonalWords.AddMany(astrNow); // already in order: the sort finds nothing to move
         m_nChangeCount.fetch_add(1);
     }
     m_bPersonalDirty = FALSE;

@@ -91,23 +91,31 @@ void CSortedStringArray::AddMany(const QStringList& astr)
 {
     if (astr.isEmpty())
         return;
-    // Sorted as pairs so that every stored value stays with its string.
-    std::vector<std::pair<QString, uintptr_t>> aAll;
-    aAll.reserve(size_t(m_aStrings.size() + astr.size()));
-    for (qsizetype i = 0; i < m_aStrings.size(); ++i)
-        aAll.emplace_back(m_aStrings[i], m_aData[size_t(i)]);
-    for (const QString& str : astr)
-        aAll.emplace_back(str, 0);
-    std::stable_sort(aAll.begin(), aAll.end(),
-                     [](const auto& a, const auto& b) { return CompareNoCaseAZ(a.first, b.first) < 0; });
-    m_aStrings.clear();
-    m_aStrings.reserve(qsizetype(aAll.size()));
-    m_aData.clear();
-    m_aData.reserve(aAll.size());
-    for (auto& [str, nValue] : aAll) {
-        m_aStrings.append(std::move(str));
-        m_aData.push_back(nValue);
+    const auto less = [](const QString& a, const QString& b) { return CompareNoCaseAZ(a, b) < 0; };
+    QStringList astrNew = astr;
+    std::stable_sort(astrNew.begin(), astrNew.end(), less);
+    if (m_aStrings.isEmpty()) {
+        m_aStrings = std::move(astrNew);
+        m_aData.assign(size_t(m_aStrings.size()), 0);
+        return;
     }
+    // One merge; on equal strings those already stored come first, and each keeps its value.
+    QStringList astrAll;
+    std::vector<uintptr_t> aData;
+    astrAll.reserve(m_aStrings.size() + astrNew.size());
+    aData.reserve(size_t(astrAll.capacity()));
+    qsizetype i = 0, j = 0;
+    while (i < m_aStrings.size() || j < astrNew.size()) {
+        if (j >= astrNew.size() || (i < m_aStrings.size() && !less(astrNew[j], m_aStrings[i]))) {
+            astrAll.append(m_aStrings[i]);
+            aData.push_back(m_aData[size_t(i++)]);
+        } else {
+            astrAll.append(astrNew[j++]);
+            aData.push_back(0);
+        }
+    }
+    m_aStrings = std::move(astrAll);
+    m_aData = std::move(aData);
 }
 
 void CSortedStringArray::RemoveAt(int nIndex)

@@ -149,6 +149,16 @@ ReadResult ReadRegularFile(const QString& strPath, qint64 nMaxBytes, QByteArray&
     return ReadResult::Ok;
 }
 
+QByteArray GetFileStamp(const QString& strPath)
+{
+    struct stat st {};
+    if (::stat(QFile::encodeName(FindFileCaseBlind(strPath)).constData(), &st) != 0)
+        return QByteArray();
+    return QByteArray::number(qulonglong(st.st_dev)) + ':' + QByteArray::number(qulonglong(st.st_ino)) + ':'
+        + QByteArray::number(qlonglong(st.st_size)) + ':' + QByteArray::number(qlonglong(st.st_mtim.tv_sec)) + '.'
+        + QByteArray::number(qlonglong(st.st_mtim.tv_nsec));
+}
+
 bool DeleteFileCaseBlind(const QString& strPath)
 {
     const QString path = FindFileCaseBlind(strPath);

@@ -43,6 +43,10 @@ ReadResult ReadRegularFile(const QString& strPath, qint64 nMaxBytes, QByteArray&
 // letter case, is used as it is. Returns the path as it now exists, ending in '/'.
 QString CreateFolderPath(const QString& strPath, const QString& strRoot);
 
+// What tells one version of a file from another (device, inode, size, change time to the
+// nanosecond); an empty text when there is no such file. A file replaced by rename always differs.
+QByteArray GetFileStamp(const QString& strPath);
+
 // Deletes a file found case-blind; false when nothing was deleted.
 bool DeleteFileCaseBlind(const QString& strPath);
 

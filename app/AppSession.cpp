@@ -174,7 +174,9 @@ int RunQuillotrix(CQuillotrixApp& app, const RunHooks& hooks)
     app.InitInstance();
     if (hooks.fnStarted)
         hooks.fnStarted(app);
-    const int nResult = QCoreApplication::exec();
+    // A signal taken while a start-up box was open ended only that box's loop: the main loop would
+    // forget it, so it is not entered at all.
+    const int nResult = app.IsSessionEnding() ? 0 : QCoreApplication::exec();
     app.ExitInstance();
     return nResult;
 }

@@ -2,6 +2,7 @@
 // be written, pipes and devices named in the settings, and the high scores written as they change.
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QThread>
 #include <csignal>
 #include <sys/stat.h>
 
@@ -15,10 +16,10 @@ namespace {
 // One copy of the program's own code in a process of its own (tests/helper).
 class CHelper {
 public:
-    explicit CHelper(const QStringList& args)
+    explicit CHelper(const QStringList& args, const QString& strRuntimeName = "run")
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        const QString strRuntime = TestRootFolder() + "run";
+        const QString strRuntime = TestRootFolder() + strRuntimeName;
         QDir().mkpath(strRuntime);
         QFile::setPermissions(strRuntime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         env.insert("XDG_RUNTIME_DIR", strRuntime);
@@ -107,6 +108,22 @@ TEST_F(SafeDataTest, SigtermMidGameLeavesAsExitDoesWithoutTheQuestionAndWritesEv
         EXPECT_TRUE(text.contains("\nCubeHiScore=777\n")) << nSignal << text.toStdString();
         EXPECT_TRUE(ReadFileBytes(TestProgramFolder() + "data/personal.pdt").contains("\nsignalled\n"));
     }
+}
+
+TEST_F(SafeDataTest, ASignalWhileAStartUpMessageIsOpenStillEndsTheProgram)
+{
+    // No dictionary: the start stops at "Error loading dictionary ...", a real box that no one
+    // answers, before the main loop runs.
+    CHelper program({"run", TestProgramFolder()}, "run-startbox");
+    const QDir runtime(TestRootFolder() + "run-startbox");
+    QElapsedTimer timer;
+    timer.start();
+    while (runtime.entryList({"*.socket"}, QDir::System).isEmpty() && timer.elapsed() < 10000)
+        QThread::msleep(50);
+    QThread::msleep(500); // past the claim: the signals are taken from there on
+    kill(pid_t(program.Pid()), SIGTERM);
+    EXPECT_EQ(program.Finish(), 0);
+    EXPECT_EQ(program.ReadLine(100), "ready") << "the start finished, then the program left";
 }
 
 TEST_F(SafeDataTest, TwoCopiesWritingScoresKeepTheLargerAndEachOnesPreferences)

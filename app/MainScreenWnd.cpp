@@ -3,20 +3,9 @@
 
 #include <cstdio>
 
-#include "games/AppSettings.h"
+#include "app/HighScoreTable.h"
 
 namespace {
-struct GameButton {
-    const char* pszLabel;
-    int AppSettings::*pnHiScore;
-};
-// Top to bottom; a tap on button i sends WM_SHOWGAME with i.
-const GameButton s_aButtons[3] = {
-    {" Tessaryl", &AppSettings::m_nCubeHiScore},
-    {" Spanwright", &AppSettings::m_nBridgeHiScore},
-    {" Cascadio", &AppSettings::m_nDropHiScore},
-};
-
 void CreateBoldArial(CFont& font, int nHeight)
 {
     font.CreateFont(nHeight, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, QStringLiteral("Arial"));
@@ -58,7 +47,9 @@ void CMainScreenWnd::OnPaint()
         return;
 
     const COLORREF crFill = m_pSettings->m_crCubeColor;
-    for (int i = 1; i <= 3; ++i) {
+    // One button per game, top to bottom; a tap on button i sends WM_SHOWGAME with i.
+    for (int i = 1; i <= HIGH_SCORE_COUNT; ++i) {
+        const HighScoreEntry& game = HIGH_SCORES[i - 1];
         CRect rc = GetButtonRect(i, rcClient.Height());
         dc.FillSolidRect(&rc, crFill);
         // The frame reaches one column further than the fill.
@@ -67,10 +58,11 @@ void CMainScreenWnd::OnPaint()
         dc.SetBkMode(TRANSPARENT);
         CFont* pOldFont = dc.SelectObject(&m_fontLarge);
         dc.SetTextColor(m_pSettings->m_crFontNormalColor);
-        dc.DrawText(QString::fromLatin1(s_aButtons[i - 1].pszLabel), &rc, DT_SINGLELINE | DT_LEFT | DT_VCENTER);
+        // The name stands one blank in from the button's edge.
+        dc.DrawText(QLatin1Char(' ') + QString::fromLatin1(game.pszGame), &rc, DT_SINGLELINE | DT_LEFT | DT_VCENTER);
 
         dc.SelectObject(&m_fontSmall);
-        dc.DrawText(FormatHighScore(m_pSettings->*s_aButtons[i - 1].pnHiScore), &rc, DT_SINGLELINE | DT_RIGHT | DT_TOP);
+        dc.DrawText(FormatHighScore(m_pSettings->*game.pnField), &rc, DT_SINGLELINE | DT_RIGHT | DT_TOP);
         dc.SelectObject(pOldFont);
     }
 }
@@ -79,7 +71,7 @@ void CMainScreenWnd::OnLButtonDown(UINT /*nFlags*/, CPoint point)
 {
     CRect rcClient;
     GetClientRect(&rcClient);
-    for (int i = 1; i <= 3; ++i) {
+    for (int i = 1; i <= HIGH_SCORE_COUNT; ++i) {
         if (GetButtonRect(i, rcClient.Height()).PtInRect(point) && GetParent())
             GetParent()->SendMessage(WM_SHOWGAME, WPARAM(i), 0);
     }

@@ -10,7 +10,7 @@
 
 QString GetSavedGameFolder(bool bCreate)
 {
-    const QString strCard = GetProfileInt(QStringLiteral("Settings"), QStringLiteral("UseStorage"), 0) != 0
+    const QString strCard = GetProfileInt(SETTINGS_SECTION, QStringLiteral("UseStorage"), 0) != 0
                                 ? GetStorageCardRoot()
                                 : QString();
     if (strCard.isEmpty()) {
@@ -22,8 +22,8 @@ QString GetSavedGameFolder(bool bCreate)
     // The card's file system may spell the folders in another case; folders made here take the
     // spelling of those already there, so themes and saved games share one folder. A card pulled
     // out meanwhile is not made up.
-    const QString strFolder = strCard + QStringLiteral("My Documents/Quillotrix/data");
-    return bCreate ? CreateFolderPath(strFolder, strCard) : FindFileCaseBlind(strFolder) + u'/';
+    const QString strFolder = strCard + STORAGE_CARD_FOLDER + DATA_FOLDER;
+    return bCreate ? CreateFolderPath(strFolder, strCard) : FindFileCaseBlind(strFolder.chopped(1)) + u'/';
 }
 
 QByteArray EncodeSavedGameText(const QString& strText)

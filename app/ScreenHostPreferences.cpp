@@ -24,6 +24,7 @@ void CScreenHostWnd::OnPreferences()
             pGame->SetCubeColor(m_pApp->m_crCubeColor);
         // The main screen reads the picture and the colours whenever it paints.
         m_wndMainScreen.Invalidate(FALSE);
+        m_pApp->SaveSettings();
     }
 
     for (size_t i = 0; i < games.size(); ++i) {

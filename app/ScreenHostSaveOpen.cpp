@@ -51,9 +51,11 @@ void CScreenHostWnd::OnOpenGame()
         return;
     }
     HandDictionaryToGames();
-    if (CGameWnd* pGame = GetVisibleGame())
+    if (CGameWnd* pGame = GetVisibleGame()) {
+        // The game opened may replace one that set a record.
+        m_pApp->SaveHighScores();
         OpenGameWithChooser(pGame, GetSafeHwnd());
-    else
+    } else
         QxMessageBox(QStringLiteral("Please select a game from the Game menu first"));
 }
 

@@ -13,7 +13,11 @@ constexpr CRect SCREEN_RECT(0, 0, 240, 268);
 constexpr qreal MIN_SCREEN_SCALE = 0.5;
 } // namespace
 
-CScreenHostWnd::CScreenHostWnd(CQuillotrixApp* pApp) : m_wndMainScreen(pApp), m_pApp(pApp) {}
+CScreenHostWnd::CScreenHostWnd(CQuillotrixApp* pApp) : m_wndMainScreen(pApp), m_pApp(pApp)
+{
+    static_assert(HIGH_SCORE_COUNT == std::tuple_size_v<decltype(GetGameTable())>,
+                  "one high score for each game, in the games' order");
+}
 
 CScreenHostWnd::~CScreenHostWnd()
 {
@@ -144,6 +148,8 @@ void CScreenHostWnd::OnNewGame()
         return;
     }
     HandDictionaryToGames();
+    // A game replaced takes its score with it: the record it set is written now.
+    m_pApp->SaveHighScores();
     if (CGameWnd* pGame = GetVisibleGame())
         pGame->NewGame();
     else if (m_wndMainScreen.IsWindowVisible())
@@ -152,8 +158,10 @@ void CScreenHostWnd::OnNewGame()
 
 void CScreenHostWnd::OnQuitGame()
 {
-    if (CGameWnd* pGame = GetVisibleGame())
+    if (CGameWnd* pGame = GetVisibleGame()) {
         pGame->QuitGame();
+        m_pApp->SaveHighScores();
+    }
 }
 
 BOOL CScreenHostWnd::ConfirmQuitWhileRunning()
@@ -168,7 +176,10 @@ BOOL CScreenHostWnd::ConfirmQuitWhileRunning()
 
 void CScreenHostWnd::OnExit()
 {
-    if (ConfirmQuitWhileRunning() && m_fnPostClose)
+    if (!ConfirmQuitWhileRunning())
+        return;
+    m_pApp->SaveHighScores();
+    if (m_fnPostClose)
         m_fnPostClose();
 }
 
@@ -177,9 +188,7 @@ void CScreenHostWnd::OnResetHighScores()
     if (QxMessageBox(QStringLiteral("Are you sure you want to reset the high scores?"), QStringLiteral("Confirmation"),
                      MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
-    m_pApp->m_nCubeHiScore = 0;
-    m_pApp->m_nBridgeHiScore = 0;
-    m_pApp->m_nDropHiScore = 0;
+    m_pApp->ResetHighScores();
     m_wndMainScreen.Invalidate(FALSE);
 }
 

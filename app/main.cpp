@@ -2,6 +2,7 @@
 // Qt's own QT_SCALE_FACTOR, when the player sets it, still scales everything.
 #include <QApplication>
 
+#include "app/AppSession.h"
 #include "app/QuillotrixApp.h"
 
 int main(int argc, char** argv)
@@ -15,8 +16,5 @@ int main(int argc, char** argv)
     QGuiApplication::setDesktopFileName(QStringLiteral("com.brasswinkle.Quillotrix"));
 
     CQuillotrixApp theApp;
-    theApp.InitInstance();
-    const int nResult = QApplication::exec();
-    theApp.ExitInstance();
-    return nResult;
+    return RunQuillotrix(theApp);
 }

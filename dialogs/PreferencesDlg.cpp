@@ -20,9 +20,7 @@
 #include "framework/Profile.h"
 
 namespace {
-const QString SECTION = QStringLiteral("Settings");
-// The storage card's own folder for the program, below the card's root.
-const QString CARD_FOLDER = QStringLiteral("My Documents/Quillotrix/");
+const QString& SECTION = SETTINGS_SECTION;
 const QString NONE_ENTRY = QStringLiteral(" [None]");
 
 // The preset themes shipped in the program's own data folder. They are never erased; a player's
@@ -202,12 +200,12 @@ QStringList CPreferencesDlg::GetDataFolders(BOOL bCreate) const
     const QString strCard = m_pStorageCard->isChecked() ? GetStorageCardRoot() : QString();
     // A card taken out while the dialog is open leaves the program's own folders.
     if (!strCard.isEmpty()) {
-        QString base = strCard + CARD_FOLDER;
+        QString base = strCard + STORAGE_CARD_FOLDER;
         if (bCreate)
             base = CreateFolderPath(base, strCard);
         else
             base = FindFileCaseBlind(base.chopped(1)) + QLatin1Char('/');
-        return {FindFileCaseBlind(base + QStringLiteral("data")) + QLatin1Char('/')};
+        return {FindFileCaseBlind(base + DATA_FOLDER.chopped(1)) + QLatin1Char('/')};
     }
     // The player's own folder may not exist yet where it differs from the shipped one.
     if (bCreate && !QFileInfo(GetWritableDataFolder()).isDir())
@@ -369,9 +367,10 @@ BOOL CPreferencesDlg::OnHelp()
 
 void CPreferencesDlg::OnOK()
 {
-    WriteProfileInt(SECTION, QStringLiteral("PrefencesPreview"), m_pShowPreview->isChecked() ? 1 : 0);
+    bool bWritten = WriteProfileInt(SECTION, QStringLiteral("PrefencesPreview"), m_pShowPreview->isChecked() ? 1 : 0);
     const QStringList folders = GetDataFolders(TRUE);
-    WriteProfileInt(SECTION, QStringLiteral("UseStorage"), m_pStorageCard->isChecked() ? 1 : 0);
+    bWritten = WriteProfileInt(SECTION, QStringLiteral("UseStorage"), m_pStorageCard->isChecked() ? 1 : 0) && bWritten;
+    ReportProfileWrite(bWritten);
     m_pApp->m_bVerifyIncorrect = m_pVerify->isChecked() ? TRUE : FALSE;
 
     const int nDict = m_cbDictionary->currentIndex();

@@ -1,7 +1,6 @@
 // CDictionary: loading the .dct file, word lookup, prefix lookup and random words.
 #include "dictionary/Dictionary.h"
 
-#include <QFile>
 #include <QtEndian>
 #include <algorithm>
 #include <cstdlib>
@@ -91,7 +90,7 @@ CDictionary::CDictionary()
 CDictionary::~CDictionary()
 {
     UnloadDictionary();
-    SavePersonalList();
+    SavePersonal(TRUE);
 }
 
 void CDictionary::UnloadDictionary()
@@ -115,20 +114,12 @@ BOOL CDictionary::LoadDictionary(const QString& strPath)
     UnloadDictionary();
 
     // The file is read whole rather than mapped: a mapping would show (or, cut short, fault on)
-    // whatever another program writes into the file while a game runs. Read-only, as the shipped
-    // dictionaries may sit in a folder the player cannot write.
-    QFile file(FindFileCaseBlind(strPath));
-    if (!file.open(QIODevice::ReadOnly))
+    // whatever another program writes into the file while a game runs. Only a regular file of a
+    // size the format can address is read: a pipe or device named in the settings is refused.
+    QByteArray image;
+    if (ReadRegularFile(strPath, kHeaderBytes + qint64(kMaxDataBytes), image) != ReadResult::Ok)
         return FALSE;
-    const qint64 nSize = file.size();
-    if (nSize < kHeaderBytes || uint64_t(nSize - kHeaderBytes) > kMaxDataBytes)
-        return FALSE;
-    // Exactly the file's size, so that no read can stray past the image unnoticed.
-    std::unique_ptr<uchar[]> pImage(new (std::nothrow) uchar[size_t(nSize)]);
-    if (!pImage || file.read(reinterpret_cast<char*>(pImage.get()), nSize) != nSize)
-        return FALSE;
-    m_pOwnedImage = std::move(pImage);
-    return AttachImage(m_pOwnedImage.get(), nSize);
+    return LoadDictionaryFromData(image);
 }
 
 BOOL CDictionary::LoadDictionaryFromData(const QByteArray& image)
@@ -136,7 +127,10 @@ BOOL CDictionary::LoadDictionaryFromData(const QByteArray& image)
     UnloadDictionary();
     if (image.size() < kHeaderBytes || uint64_t(image.size() - kHeaderBytes) > kMaxDataBytes)
         return FALSE;
-    m_pOwnedImage.reset(new uchar[size_t(image.size())]);
+    // Exactly the file's size, so that no read can stray past the image unnoticed.
+    m_pOwnedImage.reset(new (std::nothrow) uchar[size_t(image.size())]);
+    if (!m_pOwnedImage)
+        return FALSE;
     std::memcpy(m_pOwnedImage.get(), image.constData(), size_t(image.size()));
     return AttachImage(m_pOwnedImage.get(), image.size());
 }

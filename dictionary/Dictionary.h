@@ -54,11 +54,16 @@ public:
     // TRUE when a dictionary is loaded and holds at least one word.
     BOOL HasWords() const { return IsLoaded() && m_bHasWords; }
 
-    // Personal word list.
+    // Personal word list. Reading takes only a regular file of at most kMaxPersonalFileBytes.
     int LoadPersonalList(const QString& strPath);
+    // Writes the list when it changed, as the union of its words and those in the file now (another
+    // copy of the program may have added some). A failed write keeps the words and the changed
+    // mark, so the next word added and the exit try again; the player is told once until it works.
     int SavePersonalList();
-    // FALSE, storing nothing, for text the list file could not hold as one word line.
+    // FALSE, storing nothing, for text the list file could not hold as one word line. A new word
+    // is written to the file at once.
     BOOL AddPersonalWord(const QString& strWord);
+    static constexpr qint64 kMaxPersonalFileBytes = 64 * 1024 * 1024;
 
     // Inspection, for the dictionary tool and tests.
     int GetBlockCount() const { return IsLoaded() ? m_nBlocks : 0; }
@@ -96,12 +101,20 @@ private:
     enum class DecodeStatus { Ok, InvalidCode, TooLong, Truncated };
     uint64_t DecodeAt(uint64_t qwBit, char* out, DecodeStatus& status) const;
     void PersonalLookup(const QString& strKey, bool& bWord, bool& bPrefix) const;
+    enum class SaveResult { Saved, NotCreated, WriteFailed };
+    SaveResult WritePersonalList();
+    // bLastChance: at the end of the run, when words that cannot be written are lost.
+    int SavePersonal(BOOL bLastChance);
 
     // The personal list is the one thing that changes while the word search runs.
     mutable std::shared_mutex m_mxPersonal;
     std::atomic<unsigned> m_nChangeCount{0};
 
     BOOL m_bPersonalDirty;
+    BOOL m_bSaveFailureShown = FALSE;
+    // The list file as this object last read or wrote it: while it is unchanged, a save need not
+    // read it again for words another copy added.
+    QByteArray m_strFileStamp;
     CSortedStringArray m_aBlockHeads;
     CSortedStringArray m_aPersonalWords;
     QString m_strPersonalPath;

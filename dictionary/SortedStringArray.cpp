@@ -87,6 +87,37 @@ int CSortedStringArray::Add(const QString& str)
     return nIndex;
 }
 
+void CSortedStringArray::AddMany(const QStringList& astr)
+{
+    if (astr.isEmpty())
+        return;
+    const auto less = [](const QString& a, const QString& b) { return CompareNoCaseAZ(a, b) < 0; };
+    QStringList astrNew = astr;
+    std::stable_sort(astrNew.begin(), astrNew.end(), less);
+    if (m_aStrings.isEmpty()) {
+        m_aStrings = std::move(astrNew);
+        m_aData.assign(size_t(m_aStrings.size()), 0);
+        return;
+    }
+    // One merge; on equal strings those already stored come first, and each keeps its value.
+    QStringList astrAll;
+    std::vector<uintptr_t> aData;
+    astrAll.reserve(m_aStrings.size() + astrNew.size());
+    aData.reserve(size_t(astrAll.capacity()));
+    qsizetype i = 0, j = 0;
+    while (i < m_aStrings.size() || j < astrNew.size()) {
+        if (j >= astrNew.size() || (i < m_aStrings.size() && !less(astrNew[j], m_aStrings[i]))) {
+            astrAll.append(m_aStrings[i]);
+            aData.push_back(m_aData[size_t(i++)]);
+        } else {
+            astrAll.append(astrNew[j++]);
+            aData.push_back(0);
+        }
+    }
+    m_aStrings = std::move(astrAll);
+    m_aData = std::move(aData);
+}
+
 void CSortedStringArray::RemoveAt(int nIndex)
 {
     if (nIndex < 0 || nIndex >= GetSize())

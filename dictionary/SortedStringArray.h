@@ -16,6 +16,9 @@ public:
 
     // Stores the string at its sorted place (in front of an equal one) with the value 0; returns the index.
     int Add(const QString& str);
+    // Stores many strings at once, each with the value 0: one sort instead of one insertion each.
+    // Equal strings keep their order, after those already stored.
+    void AddMany(const QStringList& astr);
     // Index of an element equal to str ignoring A-Z case, or -1.
     int Find(const QString& str) const;
     // Index of the first element not below str (ignoring A-Z case); GetSize() when there is none.

@@ -8,6 +8,12 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QStorageInfo>
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <new>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 QString& ProgramFolderOverride()
@@ -90,6 +96,69 @@ bool ReadWholeFile(const QString& strPath, QByteArray& data)
     return file.error() == QFileDevice::NoError;
 }
 
+ReadResult ReadRegularFile(const QString& strPath, qint64 nMaxBytes, QByteArray& data)
+{
+    data.clear();
+    const QByteArray path = QFile::encodeName(FindFileCaseBlind(strPath));
+    // Non-blocking: opening a pipe for reading would otherwise wait for a writer for ever.
+    const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return errno == ENOENT || errno == ENOTDIR ? ReadResult::Missing : ReadResult::Unreadable;
+    struct FdCloser {
+        int fd;
+        ~FdCloser() { ::close(fd); }
+    } closer{fd};
+    struct stat st {};
+    if (::fstat(fd, &st) != 0)
+        return ReadResult::Unreadable;
+    if (!S_ISREG(st.st_mode))
+        return ReadResult::NotRegular;
+    if (st.st_size > nMaxBytes)
+        return ReadResult::TooLarge;
+    const int nFlags = ::fcntl(fd, F_GETFL);
+    if (nFlags >= 0)
+        ::fcntl(fd, F_SETFL, nFlags & ~O_NONBLOCK);
+
+    // The size is only a hint: a file that grows while read is cut off at the limit and refused.
+    QByteArray buffer;
+    try {
+        buffer.resize(qsizetype(st.st_size) + 1);
+        qint64 nRead = 0;
+        for (;;) {
+            if (nRead == buffer.size()) {
+                if (nRead > nMaxBytes)
+                    return ReadResult::TooLarge;
+                buffer.resize(qsizetype(std::min<qint64>(nMaxBytes + 1, nRead * 2 + 4096)));
+            }
+            const ssize_t n = ::read(fd, buffer.data() + nRead, size_t(buffer.size() - nRead));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0)
+                return ReadResult::Unreadable;
+            if (n == 0)
+                break;
+            nRead += n;
+        }
+        if (nRead > nMaxBytes)
+            return ReadResult::TooLarge;
+        buffer.truncate(qsizetype(nRead));
+    } catch (const std::bad_alloc&) {
+        return ReadResult::TooLarge;
+    }
+    data = std::move(buffer);
+    return ReadResult::Ok;
+}
+
+QByteArray GetFileStamp(const QString& strPath)
+{
+    struct stat st {};
+    if (::stat(QFile::encodeName(FindFileCaseBlind(strPath)).constData(), &st) != 0)
+        return QByteArray();
+    return QByteArray::number(qulonglong(st.st_dev)) + ':' + QByteArray::number(qulonglong(st.st_ino)) + ':'
+        + QByteArray::number(qlonglong(st.st_size)) + ':' + QByteArray::number(qlonglong(st.st_mtim.tv_sec)) + '.'
+        + QByteArray::number(qlonglong(st.st_mtim.tv_nsec));
+}
+
 bool DeleteFileCaseBlind(const QString& strPath)
 {
     const QString path = FindFileCaseBlind(strPath);
@@ -129,8 +198,8 @@ namespace {
 bool IsInstalled()
 {
     const QString strExe = GetProgramFolder();
-    return !QFileInfo(strExe + QStringLiteral("data")).isDir()
-        && QFileInfo(strExe + QStringLiteral(QX_SHARE_FROM_BIN "/data")).isDir();
+    return !QFileInfo(strExe + DATA_FOLDER).isDir()
+        && QFileInfo(strExe + QStringLiteral(QX_SHARE_FROM_BIN "/") + DATA_FOLDER).isDir();
 }
 } // namespace
 
@@ -143,13 +212,13 @@ QString GetProgramFilesFolder()
 
 QString GetReadOnlyDataFolder()
 {
-    return GetProgramFilesFolder() + QStringLiteral("data/");
+    return GetProgramFilesFolder() + DATA_FOLDER;
 }
 
 QString GetWritableDataFolder()
 {
     if (!IsInstalled())
-        return GetProgramFolder() + QStringLiteral("data/");
+        return GetProgramFolder() + DATA_FOLDER;
     // The installed tree belongs to the system; the player's own files go to their data folder.
     const QString strFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(strFolder);

@@ -4,6 +4,11 @@
 #include <QString>
 #include <functional>
 
+// The data folder's name below the program folder and below the card's folder, with its '/'.
+inline const QString DATA_FOLDER = QStringLiteral("data/");
+// The program's own folder on a storage card, below the card's root.
+inline const QString STORAGE_CARD_FOLDER = QStringLiteral("My Documents/Quillotrix/");
+
 // Returns the path of an existing file or folder whose name differs from strPath only in letter
 // case (each component matched independently); strPath itself when it exists or nothing matches.
 QString FindFileCaseBlind(const QString& strPath);
@@ -21,9 +26,26 @@ void SetReplaceWriteHook(std::function<bool(const QString& strPath)> fnHook);
 // Reads a whole file (found case-blind); false when it cannot be opened or read.
 bool ReadWholeFile(const QString& strPath, QByteArray& data);
 
+// What ReadRegularFile found.
+enum class ReadResult {
+    Ok,
+    Missing,    // nothing of that name
+    NotRegular, // a pipe, device, folder or socket: never opened for reading, so never waited on
+    TooLarge,   // more than the limit, whatever the file claimed to hold
+    Unreadable, // there, but it cannot be opened or read
+};
+// Reads a regular file (found case-blind) of at most nMaxBytes; data is left empty unless Ok.
+// The file is opened without waiting and checked on the open handle, so a pipe put in its place
+// meanwhile is refused too, and no more than nMaxBytes + 1 bytes are ever read.
+ReadResult ReadRegularFile(const QString& strPath, qint64 nMaxBytes, QByteArray& data);
+
 // Makes the folders of strPath below strRoot (never strRoot itself); a folder that exists, in any
 // letter case, is used as it is. Returns the path as it now exists, ending in '/'.
 QString CreateFolderPath(const QString& strPath, const QString& strRoot);
+
+// What tells one version of a file from another (device, inode, size, change time to the
+// nanosecond); an empty text when there is no such file. A file replaced by rename always differs.
+QByteArray GetFileStamp(const QString& strPath);
 
 // Deletes a file found case-blind; false when nothing was deleted.
 bool DeleteFileCaseBlind(const QString& strPath);

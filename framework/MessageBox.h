@@ -19,6 +19,10 @@ void SetMessageBoxResponder(MessageBoxResponder responder);
 // none at all (a tool without a display) a box answers OK, or No to a question.
 void SetDefaultMessageBox(MessageBoxResponder box);
 
+// A box no one sees: the text goes to the standard error stream and the answer is OK, or No to a
+// question. For the end of a session, when a modal box would hold the exit up.
+int QuietMessageBox(const QString& strText, const QString& strCaption, UINT nType);
+
 // Makes the real box the default; every program with windows does it at start (see Wnd.cpp).
 void InstallQtMessageBox();
 

@@ -1,6 +1,8 @@
 // Routing of message boxes: a test's responder first, then the installed box.
 #include "framework/MessageBox.h"
 
+#include <cstdio>
+
 namespace {
 MessageBoxResponder& Responder()
 {
@@ -25,5 +27,11 @@ int QxMessageBox(const QString& strText, const QString& strCaption, UINT nType)
         return Responder()(strText, caption, nType);
     if (DefaultBox())
         return DefaultBox()(strText, caption, nType);
+    return (nType & 0x0F) == MB_YESNO ? IDNO : IDOK;
+}
+
+int QuietMessageBox(const QString& strText, const QString& strCaption, UINT nType)
+{
+    std::fprintf(stderr, "%s: %s\n", qPrintable(strCaption), qPrintable(QString(strText).replace(QLatin1Char('\n'), QLatin1Char(' '))));
     return (nType & 0x0F) == MB_YESNO ? IDNO : IDOK;
 }

@@ -2,7 +2,6 @@
 #include "graphics/Picture.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QImageReader>
 
 #include "framework/Files.h"
@@ -40,13 +39,11 @@ BOOL CPicture::SelectIntoDC()
 
 BOOL CPicture::LoadFromFile(CWnd* /*pWnd*/, const QString& strPath)
 {
-    QFile file(FindFileCaseBlind(strPath));
-    if (!file.open(QIODevice::ReadOnly) || file.size() > MAX_FILE_SIZE)
+    // Only a regular file, and no more of it than the limit: a pipe named as the background would
+    // wait for ever, and a device such as /dev/zero never ends.
+    QByteArray data;
+    if (ReadRegularFile(strPath, MAX_FILE_SIZE, data) != ReadResult::Ok)
         return FALSE;
-    QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return FALSE;
-    file.close();
 
     Release();
     QBuffer buffer(&data);

@@ -17,7 +17,8 @@ public:
     CPicture(const CPicture&) = delete;
     CPicture& operator=(const CPicture&) = delete;
 
-    // False when the file cannot be opened or read (the earlier picture stays). Otherwise the earlier
+    // False when the file cannot be opened or read, is no regular file or is larger than
+    // MAX_FILE_SIZE (the earlier picture stays). Otherwise the earlier
     // picture is released and the file decoded, at most 240 x 320 keeping its proportions; a file
     // that cannot be decoded leaves the picture empty and still returns true.
     BOOL LoadFromFile(CWnd* pWnd, const QString& strPath);

@@ -1,5 +1,6 @@
 // Dictionary files: bit layout, loading, block heads and damaged files.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QtEndian>
 #include <cstring>
@@ -134,6 +135,19 @@ TEST(DictDamaged, RefusedFilesHoldNothing)
         EXPECT_FALSE(dict.IsLoaded() || dict.GetBlockCount() || dict.Contains("ok")) << name;
         EXPECT_FALSE(dict.LoadDictionaryFromData(image)) << name;
         ExerciseAll(dict);
+    }
+}
+
+TEST(DictDamaged, PipesAndDevicesAreRefusedWithoutWaiting)
+{
+    const QString fifo = TestRootFolder() + "dictionary.fifo";
+    ASSERT_EQ(mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    CDictionary dict;
+    // Opened as a file, the pipe would wait for a writer for ever; /dev/zero would never end.
+    for (const QString& path : {fifo, QString("/dev/zero"), QString("/dev/null"), TestRootFolder()}) {
+        ASSERT_TRUE(dict.LoadDictionary(MakeDictionaryFile("ok.dct", {"ok"}, 1)));
+        EXPECT_FALSE(dict.LoadDictionary(path)) << path.toStdString();
+        EXPECT_FALSE(dict.IsLoaded()) << path.toStdString();
     }
 }
 

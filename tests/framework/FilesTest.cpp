@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QStandardPaths>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "framework/Files.h"
 #include "tests/support/TestEnv.h"
@@ -51,4 +52,27 @@ TEST(Files, DataFoldersBesideTheProgramOrUnderTheInstallPrefix)
     EXPECT_EQ(GetWritableDataFolder(), strPlayer);
     EXPECT_TRUE(QFileInfo(strPlayer).isDir());
     SetProgramFolderOverride(TestProgramFolder());
+}
+
+TEST(Files, RegularFilesAreReadUpToTheLimitAndNothingElseIsOpened)
+{
+    const QString dir = TestRootFolder() + "regular/";
+    QDir().mkpath(dir);
+    QByteArray data = "stale";
+    ASSERT_TRUE(WriteFileReplacing(dir + "Ten.txt", "0123456789"));
+    EXPECT_EQ(ReadRegularFile(dir + "ten.TXT", 10, data), ReadResult::Ok) << "found case-blind";
+    EXPECT_EQ(data, "0123456789");
+    EXPECT_EQ(ReadRegularFile(dir + "ten.txt", 9, data), ReadResult::TooLarge);
+    EXPECT_TRUE(data.isEmpty());
+    EXPECT_EQ(ReadRegularFile(dir + "none.txt", 9, data), ReadResult::Missing);
+    EXPECT_EQ(ReadRegularFile(dir + "ten.txt/below", 9, data), ReadResult::Missing);
+    EXPECT_EQ(ReadRegularFile(dir, 9, data), ReadResult::NotRegular);
+    // Neither waits nor reads on: a pipe with no writer, and devices that claim size 0.
+    ASSERT_EQ(mkfifo((dir + "pipe").toLocal8Bit().constData(), 0600), 0);
+    EXPECT_EQ(ReadRegularFile(dir + "pipe", 9, data), ReadResult::NotRegular);
+    EXPECT_EQ(ReadRegularFile("/dev/zero", 9, data), ReadResult::NotRegular);
+    // A link to a regular file is that file.
+    ASSERT_TRUE(QFile::link(dir + "Ten.txt", dir + "link.txt"));
+    EXPECT_EQ(ReadRegularFile(dir + "link.txt", 10, data), ReadResult::Ok);
+    EXPECT_EQ(data, "0123456789");
 }

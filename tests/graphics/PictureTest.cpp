@@ -2,6 +2,7 @@
 #include <QFile>
 #include <QImage>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "graphics/Picture.h"
 #include "tests/support/TestEnv.h"
@@ -73,6 +74,21 @@ TEST(Picture, LoadingFailures)
     ASSERT_TRUE(pic.LoadFromFile(nullptr, red));
     EXPECT_FALSE(pic.LoadFromFile(nullptr, TestRootFolder() + "no such picture.jpg"));
     EXPECT_FALSE(pic.LoadFromFile(nullptr, TestRootFolder())); // a folder cannot be read as a file
+    EXPECT_EQ(pic.GetWidth(), 12);
+    // A pipe would wait for a writer for ever and /dev/zero never ends (it once ran out of memory):
+    // both are refused at once and the picture stays.
+    const QString fifo = TestRootFolder() + "background.fifo";
+    ASSERT_EQ(mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    EXPECT_FALSE(pic.LoadFromFile(nullptr, fifo));
+    EXPECT_FALSE(pic.LoadFromFile(nullptr, "/dev/zero"));
+    EXPECT_EQ(pic.GetWidth(), 12);
+    // Larger than the limit: refused unread, however it got so big.
+    const QString big = TestRootFolder() + "huge.jpg";
+    {
+        QFile file(big);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.resize(CPicture::MAX_FILE_SIZE + 1));
+    }
+    EXPECT_FALSE(pic.LoadFromFile(nullptr, big));
     EXPECT_EQ(pic.GetWidth(), 12);
 
     for (const QString& bad : {WriteFile("damaged.jpg", "\xFF\xD8\xFF\xE0 this is not really a JPEG file at all"),

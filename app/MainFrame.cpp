@@ -67,22 +67,29 @@ BOOL CMainFrame::Create()
     m_wndScreenHost.m_fnPostClose = [this] { QMetaObject::invokeMethod(this, &CMainFrame::CloseConfirmed, Qt::QueuedConnection); };
 
     m_pMenuBar = new QMenuBar(this);
-    QMenu* pFile = m_pMenuBar->addMenu(QStringLiteral("File"));
-    AddCommand(pFile, QStringLiteral("New Game"), ID_FILE_NEWGAME);
-    AddCommand(pFile, QStringLiteral("Open Game"), ID_FILE_OPENGAME);
-    AddCommand(pFile, QStringLiteral("Save Game"), ID_FILE_SAVEGAME);
-    AddCommand(pFile, QStringLiteral("Quit Game"), ID_FILE_QUITGAME);
+    // Access keys on every menu and item; the accelerators a desktop player expects.
+    QMenu* pFile = m_pMenuBar->addMenu(QStringLiteral("&File"));
+    AddCommand(pFile, QStringLiteral("&New Game"), ID_FILE_NEWGAME)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    AddCommand(pFile, QStringLiteral("&Open Game"), ID_FILE_OPENGAME)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    AddCommand(pFile, QStringLiteral("&Save Game"), ID_FILE_SAVEGAME)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    AddCommand(pFile, QStringLiteral("&Quit Game"), ID_FILE_QUITGAME);
     pFile->addSeparator();
-    AddCommand(pFile, QStringLiteral("Exit"), ID_FILE_EXIT);
-    QMenu* pGame = m_pMenuBar->addMenu(QStringLiteral("Game"));
-    AddCommand(pGame, QStringLiteral("Main Screen"), ID_GAME_MAINSCREEN);
-    AddCommand(pGame, QStringLiteral("Tessaryl"), ID_GAME_TESSARYL);
-    AddCommand(pGame, QStringLiteral("Spanwright"), ID_GAME_SPANWRIGHT);
-    AddCommand(pGame, QStringLiteral("Cascadio"), ID_GAME_CASCADIO);
-    QMenu* pTools = m_pMenuBar->addMenu(QStringLiteral("Tools"));
-    AddCommand(pTools, QStringLiteral("About Quillotrix..."), ID_APP_ABOUT);
-    AddCommand(pTools, QStringLiteral("Preferences..."), ID_TOOLS_PREFERENCES);
-    AddCommand(pTools, QStringLiteral("Reset High Scores"), ID_TOOLS_RESETHIGHSCORES);
+    AddCommand(pFile, QStringLiteral("E&xit"), ID_FILE_EXIT);
+    QMenu* pGame = m_pMenuBar->addMenu(QStringLiteral("&Game"));
+    AddCommand(pGame, QStringLiteral("&Main Screen"), ID_GAME_MAINSCREEN);
+    AddCommand(pGame, QStringLiteral("&Tessaryl"), ID_GAME_TESSARYL);
+    AddCommand(pGame, QStringLiteral("&Spanwright"), ID_GAME_SPANWRIGHT);
+    AddCommand(pGame, QStringLiteral("&Cascadio"), ID_GAME_CASCADIO);
+    QMenu* pTools = m_pMenuBar->addMenu(QStringLiteral("&Tools"));
+    AddCommand(pTools, QStringLiteral("&About Quillotrix..."), ID_APP_ABOUT);
+    AddCommand(pTools, QStringLiteral("&Preferences..."), ID_TOOLS_PREFERENCES);
+    AddCommand(pTools, QStringLiteral("&Reset High Scores"), ID_TOOLS_RESETHIGHSCORES);
+    QMenu* pHelpMenu = m_pMenuBar->addMenu(QStringLiteral("&Help"));
+    // F1 itself is a window-wide shortcut (below), so the item only names it.
+    QAction* pContents = pHelpMenu->addAction(QStringLiteral("&Contents\tF1"));
+    connect(pContents, &QAction::triggered, this, &CMainFrame::OnHelp);
+    QAction* pHelpAbout = pHelpMenu->addAction(QStringLiteral("&About Quillotrix..."));
+    connect(pHelpAbout, &QAction::triggered, this, [this] { OnCommand(ID_APP_ABOUT); });
     pFile->menuAction()->setToolTip(m_strToolTips[0]);
     setMenuBar(m_pMenuBar);
 

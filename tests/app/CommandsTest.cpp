@@ -3,6 +3,8 @@
 #include <functional>
 #include <QLabel>
 #include <QPushButton>
+#include <QMenuBar>
+#include <QSet>
 #include <QShortcut>
 #include <functional>
 
@@ -144,4 +146,47 @@ TEST_F(ShellTest, TheAboutBoxStartsHelpWithAndWithoutThePrefixAndClosesOnEnter)
     PressKey(&dlg, Qt::Key_Return);
     EXPECT_FALSE(dlg.isVisible());
     EXPECT_EQ(helpLines.size(), 2);
+}
+
+TEST_F(ShellTest, MenusHaveAccessKeysAndTheDesktopsShortcutsAndAHelpMenu)
+{
+    CQuillotrixApp app;
+    app.InitInstance(FALSE);
+    CMainFrame* pFrame = app.GetMainWnd();
+    EXPECT_EQ(pFrame->FindCommand(ID_FILE_NEWGAME)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
+    EXPECT_EQ(pFrame->FindCommand(ID_FILE_OPENGAME)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+    EXPECT_EQ(pFrame->FindCommand(ID_FILE_SAVEGAME)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+
+    // Every menu and item has an access key, and no two in one menu share one.
+    const auto fnKey = [](const QString& strText) {
+        const qsizetype n = strText.indexOf(u'&');
+        return n >= 0 && n + 1 < strText.size() ? strText[n + 1].toLower() : QChar();
+    };
+    QMenuBar* pBar = pFrame->menuBar();
+    QSet<QChar> setMenus;
+    QAction* pContents = nullptr;
+    for (QAction* pMenuAction : pBar->actions()) {
+        const QChar chMenu = fnKey(pMenuAction->text());
+        EXPECT_FALSE(chMenu.isNull()) << qPrintable(pMenuAction->text());
+        EXPECT_FALSE(setMenus.contains(chMenu)) << qPrintable(pMenuAction->text());
+        setMenus.insert(chMenu);
+        QSet<QChar> setItems;
+        for (QAction* pItem : pMenuAction->menu()->actions()) {
+            if (pItem->isSeparator())
+                continue;
+            const QChar ch = fnKey(pItem->text());
+            EXPECT_FALSE(ch.isNull()) << qPrintable(pItem->text());
+            EXPECT_FALSE(setItems.contains(ch)) << qPrintable(pItem->text());
+            setItems.insert(ch);
+            if (pItem->text().startsWith("&Contents"))
+                pContents = pItem;
+        }
+    }
+    EXPECT_EQ(setMenus, (QSet<QChar>{'f', 'g', 't', 'h'}));
+
+    // Help › Contents opens the help at the visible screen, as F1 does.
+    ASSERT_NE(pContents, nullptr);
+    helpLines.clear();
+    pContents->trigger();
+    EXPECT_EQ(helpLines, QStringList{"file:Quillotrix.htm#Main_Contents"});
 }

@@ -125,6 +125,8 @@ BOOL CMainFrame::Create()
     m_pStatusText = new QLabel(m_pStatusBar);
     m_pStatusBar->addWidget(m_pStatusText, 1);
     setStatusBar(m_pStatusBar);
+    m_wndScreenHost.m_fnStatusText = [this](const QString& strText) { SetStatusText(strText); };
+    m_wndScreenHost.m_fnNotice = [this](const QString& strText) { ShowNotice(strText); };
 
     if (auto* pGuiApp = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         connect(pGuiApp, &QGuiApplication::applicationStateChanged, this, &CMainFrame::OnApplicationStateChanged);

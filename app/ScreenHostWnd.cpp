@@ -37,6 +37,14 @@ int CScreenHostWnd::OnCreate()
         pGame->Create(this, nID++, SCREEN_RECT, FALSE);
         pGame->SetBackground(&m_pApp->m_picBackground);
         pGame->SetCubeColor(m_pApp->m_crCubeColor);
+        pGame->m_fnStatusChanged = [this](CGameWnd* pChanged) {
+            if (pChanged->IsWindowVisible())
+                UpdateStatusLine();
+        };
+        pGame->m_fnNotice = [this](const QString& strText) {
+            if (m_fnNotice)
+                m_fnNotice(strText);
+        };
     }
 
     if (!m_bDictionaryErrorShown && !m_pApp->m_dictionary.IsLoaded()) {
@@ -94,6 +102,15 @@ void CScreenHostWnd::ShowScreen(CWnd* pScreen)
             pGame->ShowWindow(SW_HIDE);
     }
     pScreen->ShowWindow(SW_SHOW);
+    UpdateStatusLine();
+}
+
+void CScreenHostWnd::UpdateStatusLine()
+{
+    if (!m_fnStatusText)
+        return;
+    const CGameWnd* pGame = GetVisibleGame();
+    m_fnStatusText(pGame ? pGame->GetStatusLine() : QString());
 }
 
 LRESULT CScreenHostWnd::WindowProc(UINT message, WPARAM wParam, LPARAM /*lParam*/)

@@ -75,6 +75,12 @@ public:
     // The visible game, or nullptr while the main screen is shown.
     CGameWnd* GetVisibleGame();
 
+    // The frame's status line: the lasting text (the visible game's status) and short notices.
+    std::function<void(const QString& strText)> m_fnStatusText;
+    std::function<void(const QString& strText)> m_fnNotice;
+    // Shows the visible game's status line, or clears it on the main screen.
+    void UpdateStatusLine();
+
     // How Exit asks the frame to close (queued, as a posted close request).
     std::function<void()> m_fnPostClose;
 

@@ -58,6 +58,27 @@ public:
     // The host hears here when a game ends by itself (a critter at the bottom, a fall).
     std::function<void(CGameWnd* pGame)> m_fnGameEnded;
 
+    // The status line under the game: the word being traced and what it would score (Spanwright:
+    // the level), then the result of the last word or of the game. The host shows it for the
+    // visible game whenever the game says it changed.
+    QString GetStatusLine() const
+    {
+        const QString strTraced = GetTracedLine();
+        if (strTraced.isEmpty() || m_strResultLine.isEmpty())
+            return strTraced + m_strResultLine;
+        return strTraced + QStringLiteral("     ") + m_strResultLine;
+    }
+    void SetResultLine(const QString& strText)
+    {
+        m_strResultLine = strText;
+        NotifyStatusChanged();
+    }
+    QString GetResultLine() const { return m_strResultLine; }
+    std::function<void(CGameWnd* pGame)> m_fnStatusChanged;
+    // Where routine OK-only notices go instead of a box when the player chose so.
+    std::function<void(const QString& strText)> m_fnNotice;
+    void SetNoticesInStatusBar(BOOL bOn) { m_bNoticesInStatusBar = bOn; }
+
     // Around the preferences dialog: the game stops background work, then takes up the new
     // choices and goes on.
     virtual void PauseForDialog() {}
@@ -66,10 +87,23 @@ public:
     virtual void EndBackgroundWork() {}
 
 protected:
+    // The word being traced and its points; empty when nothing is traced.
+    virtual QString GetTracedLine() const { return QString(); }
+    void NotifyStatusChanged()
+    {
+        if (m_fnStatusChanged)
+            m_fnStatusChanged(this);
+    }
+
     // Every box of a game goes through here: the game's timers (and Cascadio's taps) hold still
     // while it is open, and whatever hold was set before is put back after.
     int ShowMessage(const QString& strText, const QString& strCaption = QString(), UINT nType = MB_OK)
     {
+        // A notice with only OK asks nothing, so with the preference on it need not stop the game.
+        if (m_bNoticesInStatusBar && m_fnNotice && (nType & MB_TYPEMASK) == MB_OK) {
+            m_fnNotice(strText);
+            return IDOK;
+        }
         const BOOL bWas = SetDialogOpen(TRUE);
         const int nAnswer = QxMessageBox(strText, strCaption, nType);
         SetDialogOpen(bWas);
@@ -86,6 +120,8 @@ protected:
     BOOL m_bDialogOpen = FALSE;
     BOOL m_bAway = FALSE;
     BOOL m_bResultCounted = FALSE;
+    BOOL m_bNoticesInStatusBar = FALSE;
+    QString m_strResultLine;
 
     void NotifyGameEnded()
     {

@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QPixmap>
@@ -80,6 +81,18 @@ BOOL CMainFrame::Create()
     AddCommand(pGame, QStringLiteral("&Tessaryl"), ID_GAME_TESSARYL);
     AddCommand(pGame, QStringLiteral("&Spanwright"), ID_GAME_SPANWRIGHT);
     AddCommand(pGame, QStringLiteral("&Cascadio"), ID_GAME_CASCADIO);
+    // The game's own buttons, with keys that never spell: letters go to the word being traced.
+    pGame->addSeparator();
+    AddPlayCommand(pGame, QStringLiteral("S&ubmit Word"), CGameWnd::GAMECMD_SUBMIT,
+                   {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
+    AddPlayCommand(pGame, QStringLiteral("Take &Back a Letter"), CGameWnd::GAMECMD_TAKEBACK, {QKeySequence(Qt::Key_Backspace)});
+    AddPlayCommand(pGame, QStringLiteral("Cl&ear the Word"), CGameWnd::GAMECMD_CLEARWORD, {QKeySequence(Qt::Key_Escape)});
+    AddPlayCommand(pGame, QStringLiteral("&Hint"), CGameWnd::GAMECMD_HINT, {QKeySequence(Qt::Key_Question)});
+    AddPlayCommand(pGame, QStringLiteral("&Pause"), CGameWnd::GAMECMD_PAUSE,
+                   {QKeySequence(Qt::CTRL | Qt::Key_P), QKeySequence(Qt::Key_Pause)});
+    AddPlayCommand(pGame, QStringLiteral("&New Letters"), CGameWnd::GAMECMD_NEWLETTERS, {QKeySequence(Qt::Key_F5)});
+    m_wndScreenHost.m_fnScreenShown = [this] { UpdatePlayCommands(); };
+    UpdatePlayCommands();
     QMenu* pTools = m_pMenuBar->addMenu(QStringLiteral("&Tools"));
     AddCommand(pTools, QStringLiteral("&About Quillotrix..."), ID_APP_ABOUT);
     AddCommand(pTools, QStringLiteral("&Preferences..."), ID_TOOLS_PREFERENCES);
@@ -235,6 +248,49 @@ void CMainFrame::OnCommand(UINT nID)
         return;
     if (nID == ID_APP_ABOUT && m_pApp)
         m_pApp->OnAppAbout();
+}
+
+QAction* CMainFrame::AddPlayCommand(QMenu* pMenu, const QString& strText, CGameWnd::EGameCommand eCommand,
+                                    const QList<QKeySequence>& aKeys)
+{
+    QAction* pAction = pMenu->addAction(strText);
+    pAction->setShortcuts(aKeys);
+    // The window's own shortcuts: a list or panel with the focus must not take Enter or Backspace.
+    pAction->setShortcutContext(Qt::WindowShortcut);
+    connect(pAction, &QAction::triggered, this, [this, eCommand] {
+        m_wndScreenHost.DoGameCommand(eCommand);
+        m_wndScreenHost.UpdateStatusLine();
+    });
+    m_apPlayCommands[eCommand] = pAction;
+    return pAction;
+}
+
+void CMainFrame::UpdatePlayCommands()
+{
+    // Enabled for what the visible game has, whatever its state: the game itself ignores a command
+    // that cannot apply now, and a disabled action's key would not reach it.
+    CGameWnd* pGame = m_wndScreenHost.GetVisibleGame();
+    for (size_t i = 0; i < m_apPlayCommands.size(); ++i) {
+        if (m_apPlayCommands[i])
+            m_apPlayCommands[i]->setEnabled(pGame && pGame->HasCommand(CGameWnd::EGameCommand(i)));
+    }
+}
+
+void CMainFrame::keyPressEvent(QKeyEvent* pEvent)
+{
+    const QString strText = pEvent->text();
+    const Qt::KeyboardModifiers modifiers = pEvent->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
+    const QChar ch = strText.size() == 1 ? strText[0].toLower() : QChar();
+    if (modifiers != Qt::NoModifier || ch < QLatin1Char('a') || ch > QLatin1Char('z')) {
+        QMainWindow::keyPressEvent(pEvent);
+        return;
+    }
+    pEvent->accept();
+    CGameWnd* pGame = m_wndScreenHost.GetVisibleGame();
+    if (!pGame || !pGame->TakesKeys())
+        return;
+    if (!m_wndScreenHost.TypeLetter(ch))
+        ShowNotice(QStringLiteral("No free \"%1\" fits the word").arg(ch.toUpper()), 1500);
 }
 
 void CMainFrame::OnHelp() { StartHelpViewer(m_wndScreenHost.GetHelpCommandLine()); }

@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
+#include <array>
 
 #include "app/ScreenHostWnd.h"
 
@@ -49,6 +50,8 @@ public:
     BOOL IsAway() const { return m_bAway; }
 
 protected:
+    // Letter keys spell the word being traced in the visible game.
+    void keyPressEvent(QKeyEvent* pEvent) override;
     // The window's close box asks about a running game as Exit does.
     void closeEvent(QCloseEvent* pEvent) override;
     // Minimising holds the games.
@@ -58,6 +61,9 @@ private:
     // Closes without asking again (Exit has asked already; Ctrl+Q never asks).
     void CloseConfirmed();
     QAction* AddCommand(QMenu* pMenu, const QString& strText, UINT nID, bool bEnabled = true);
+    QAction* AddPlayCommand(QMenu* pMenu, const QString& strText, CGameWnd::EGameCommand eCommand,
+                            const QList<QKeySequence>& aKeys);
+    void UpdatePlayCommands();
     // Away while minimised or while another program is in front; the games hold their clocks.
     void UpdateAway();
 
@@ -70,6 +76,7 @@ private:
     class QLabel* m_pStatusText = nullptr;
     CQuillotrixApp* m_pApp;
     bool m_bCloseConfirmed = false;
+    std::array<QAction*, CGameWnd::GAMECMD_NEWLETTERS + 1> m_apPlayCommands{};
     bool m_bAppActive = true;
     BOOL m_bAway = FALSE;
 };

@@ -44,6 +44,7 @@ void CQuillotrixApp::ReadSettings()
     const QString strExeFolder = GetProgramFilesFolder();
     const QString& s = SETTINGS_SECTION;
     m_bVerifyIncorrect = GetProfileInt(s, QStringLiteral("VerifyIncorrect"), 1);
+    m_bNoticesInStatusBar = GetProfileInt(s, QStringLiteral("NoticesInStatusBar"), 0) != 0;
     for (int i = 0; i < HIGH_SCORE_COUNT; ++i) {
         this->*HIGH_SCORES[i].pnField = GetProfileInt(s, RegistryName(HIGH_SCORES[i]), 0);
         m_anHiScoreStored[i] = this->*HIGH_SCORES[i].pnField;
@@ -71,6 +72,7 @@ QHash<QString, QVariant> CQuillotrixApp::GetPreferenceValues() const
         {QStringLiteral("FontNormalColor"), int(m_crFontNormalColor)},
         {QStringLiteral("FontSelectedColor"), int(m_crFontSelectedColor)},
         {QStringLiteral("VerifyIncorrect"), int(m_bVerifyIncorrect)},
+        {QStringLiteral("NoticesInStatusBar"), int(m_bNoticesInStatusBar)},
     };
 }
 

@@ -20,8 +20,10 @@ void CScreenHostWnd::OnPreferences()
             pGame->SetDictionary(&m_pApp->m_dictionary);
         for (CGameWnd* pGame : games)
             pGame->SetBackground(&m_pApp->m_picBackground);
-        for (CGameWnd* pGame : games)
+        for (CGameWnd* pGame : games) {
             pGame->SetCubeColor(m_pApp->m_crCubeColor);
+            pGame->SetNoticesInStatusBar(m_pApp->m_bNoticesInStatusBar);
+        }
         // The main screen reads the picture and the colours whenever it paints.
         m_wndMainScreen.Invalidate(FALSE);
         m_pApp->SaveSettings();

@@ -37,6 +37,7 @@ int CScreenHostWnd::OnCreate()
         pGame->Create(this, nID++, SCREEN_RECT, FALSE);
         pGame->SetBackground(&m_pApp->m_picBackground);
         pGame->SetCubeColor(m_pApp->m_crCubeColor);
+        pGame->SetNoticesInStatusBar(m_pApp->m_bNoticesInStatusBar);
         pGame->m_fnStatusChanged = [this](CGameWnd* pChanged) {
             if (pChanged->IsWindowVisible())
                 UpdateStatusLine();
@@ -103,6 +104,8 @@ void CScreenHostWnd::ShowScreen(CWnd* pScreen)
     }
     pScreen->ShowWindow(SW_SHOW);
     UpdateStatusLine();
+    if (m_fnScreenShown)
+        m_fnScreenShown();
 }
 
 void CScreenHostWnd::UpdateStatusLine()
@@ -130,7 +133,28 @@ CGameWnd* CScreenHostWnd::GetVisibleGame()
     return nullptr;
 }
 
+void CScreenHostWnd::DoGameCommand(CGameWnd::EGameCommand eCommand)
+{
+    CGameWnd* pGame = GetVisibleGame();
+    if (pGame && pGame->HasCommand(eCommand))
+        pGame->DoCommand(eCommand);
+}
+
+BOOL CScreenHostWnd::TypeLetter(QChar ch)
+{
+    CGameWnd* pGame = GetVisibleGame();
+    return pGame && pGame->TypeLetter(ch);
+}
+
 BOOL CScreenHostWnd::OnCommand(UINT nID)
+{
+    // Whatever a command did to the visible game shows in the status line afterwards.
+    const BOOL bDone = DoCommand(nID);
+    UpdateStatusLine();
+    return bDone;
+}
+
+BOOL CScreenHostWnd::DoCommand(UINT nID)
 {
     switch (nID) {
     case ID_FILE_NEWGAME: OnNewGame(); return TRUE;

@@ -75,11 +75,19 @@ public:
     // The visible game, or nullptr while the main screen is shown.
     CGameWnd* GetVisibleGame();
 
+    // The play commands and letter keys go to the visible game. TypeLetter is FALSE when the key
+    // was refused (no game, or no way to spell it).
+    void DoGameCommand(CGameWnd::EGameCommand eCommand);
+    BOOL TypeLetter(QChar ch);
+
     // The frame's status line: the lasting text (the visible game's status) and short notices.
     std::function<void(const QString& strText)> m_fnStatusText;
     std::function<void(const QString& strText)> m_fnNotice;
     // Shows the visible game's status line, or clears it on the main screen.
     void UpdateStatusLine();
+
+    // Told after another screen was shown.
+    std::function<void()> m_fnScreenShown;
 
     // How Exit asks the frame to close (queued, as a posted close request).
     std::function<void()> m_fnPostClose;
@@ -96,6 +104,7 @@ protected:
     void OnSize(UINT nType, int cx, int cy) override;
 
 private:
+    BOOL DoCommand(UINT nID);
     void OnNewGame();
     void OnQuitGame();
     void OnSaveGame();

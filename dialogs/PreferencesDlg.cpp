@@ -94,7 +94,7 @@ CPreferencesDlg::CPreferencesDlg(AppSettings* pApp, QWidget* pParent)
     : CModalDialog(pParent), m_pApp(pApp)
 {
     setWindowTitle(QStringLiteral("Preferences"));
-    setFixedSize(DialogWidth(), Dlu(0, 0, 141, 158).height());
+    setFixedSize(DialogWidth(), Dlu(0, 0, 141, 172).height());
 
     const struct {
         const char* pszText;
@@ -181,7 +181,9 @@ CPreferencesDlg::CPreferencesDlg(AppSettings* pApp, QWidget* pParent)
         UpdatePreview();
     });
 
-    CreateOkCancel(m_pOK, Place(18, 138, 50, 14), m_pCancel, Place(79, 138, 50, 14));
+    // Added below the preview for the desktop, so the buttons move down one row.
+    m_pNoticesInStatusBar = MakeCheck(this, "Show notices in the status bar", IDC_NOTICESINSTATUSBAR, Place(7, 139, 127, 10));
+    CreateOkCancel(m_pOK, Place(18, 152, 50, 14), m_pCancel, Place(79, 152, 50, 14));
 }
 
 BOOL CPreferencesDlg::OnInitDialog()
@@ -284,6 +286,7 @@ void CPreferencesDlg::FillLists()
     SetColors(m_pApp->m_crCubeColor, m_pApp->m_crFontNormalColor, m_pApp->m_crFontSelectedColor);
     // The word check starts from the choice in force, which may not have reached the settings yet.
     m_pVerify->setChecked(m_pApp->m_bVerifyIncorrect != FALSE);
+    m_pNoticesInStatusBar->setChecked(m_pApp->m_bNoticesInStatusBar != FALSE);
     const bool bPreview = GetProfileInt(SECTION, QStringLiteral("PrefencesPreview"), 1) != 0;
     {
         const QSignalBlocker block(m_pShowPreview);
@@ -372,6 +375,7 @@ void CPreferencesDlg::OnOK()
     bWritten = WriteProfileInt(SECTION, QStringLiteral("UseStorage"), m_pStorageCard->isChecked() ? 1 : 0) && bWritten;
     ReportProfileWrite(bWritten);
     m_pApp->m_bVerifyIncorrect = m_pVerify->isChecked() ? TRUE : FALSE;
+    m_pApp->m_bNoticesInStatusBar = m_pNoticesInStatusBar->isChecked() ? TRUE : FALSE;
 
     const int nDict = m_cbDictionary->currentIndex();
     if (nDict >= 0) {

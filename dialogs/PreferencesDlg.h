@@ -28,6 +28,7 @@ public:
     static constexpr UINT IDC_ERASETHEME = 1024;
     static constexpr UINT IDC_STORAGECARD = 1020;
     static constexpr UINT IDC_VERIFY = 1021;
+    static constexpr UINT IDC_NOTICESINSTATUSBAR = 1030;
     static constexpr UINT IDC_PREVIEW = 1017;
     static constexpr UINT IDC_SHOWPREVIEW = 1006;
 
@@ -74,6 +75,7 @@ public:
 
     QCheckBox* m_pStorageCard = nullptr;
     QCheckBox* m_pVerify = nullptr;
+    QCheckBox* m_pNoticesInStatusBar = nullptr;
     QCheckBox* m_pShowPreview = nullptr;
     QPushButton* m_pSaveTheme = nullptr;
     QPushButton* m_pEraseTheme = nullptr;

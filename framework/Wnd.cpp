@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimerEvent>
+#include <QToolTip>
 #include <QWidget>
 #include <cmath>
 
@@ -64,6 +65,21 @@ protected:
     {
         if (m_pWnd)
             m_pWnd->OnMouseMove((e->buttons() & Qt::LeftButton) ? MK_LBUTTON : 0, ToPoint(e));
+    }
+    bool event(QEvent* e) override
+    {
+        if (e->type() == QEvent::ToolTip && m_pWnd) {
+            auto* pHelp = static_cast<QHelpEvent*>(e);
+            const QString strTip = m_pWnd->GetToolTip(m_pWnd->WidgetToLogical(pHelp->pos()));
+            if (strTip.isEmpty()) {
+                QToolTip::hideText();
+                e->ignore();
+            } else {
+                QToolTip::showText(pHelp->globalPos(), strTip, this);
+            }
+            return true;
+        }
+        return QWidget::event(e);
     }
     void timerEvent(QTimerEvent* e) override
     {

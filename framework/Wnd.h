@@ -83,6 +83,12 @@ public:
     virtual void OnMouseMove(UINT nFlags, CPoint point);
     virtual void OnTimer(UINT_PTR nIDEvent);
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // The tool tip for a point in logical pixels, or empty for none.
+    virtual QString GetToolTip(CPoint point) const
+    {
+        (void)point;
+        return QString();
+    }
 
 protected:
     // Called once the window exists; -1 makes Create fail.

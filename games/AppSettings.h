@@ -28,4 +28,6 @@ struct AppSettings {
     CDictionary m_dictionary;
     CPicture m_picBackground;
     BOOL m_bVerifyIncorrect = TRUE;
+    // Routine notices in the status line instead of boxes; off unless the player chose it.
+    BOOL m_bNoticesInStatusBar = FALSE;
 };

@@ -58,6 +58,19 @@ public:
     // The host hears here when a game ends by itself (a critter at the bottom, a fall).
     std::function<void(CGameWnd* pGame)> m_fnGameEnded;
 
+    // The game's own buttons (and Escape's clearing of the word) as commands the menu and the
+    // keyboard reach.
+    enum EGameCommand { GAMECMD_SUBMIT, GAMECMD_TAKEBACK, GAMECMD_CLEARWORD, GAMECMD_HINT, GAMECMD_PAUSE,
+                        GAMECMD_NEWLETTERS };
+    // Whether this game has the command at all.
+    virtual BOOL HasCommand(EGameCommand eCommand) const = 0;
+    // Does what the button does; nothing unless TakesKeys().
+    virtual void DoCommand(EGameCommand eCommand) = 0;
+    // A letter key spells on; FALSE when no way of spelling it is free (the key is refused).
+    virtual BOOL TypeLetter(QChar ch) = 0;
+    // Keys and play commands count only while a game is under way and nothing holds it.
+    virtual BOOL TakesKeys() const { return IsGameRunning() && !IsHeld(); }
+
     // The status line under the game: the word being traced and what it would score (Spanwright:
     // the level), then the result of the last word or of the game. The host shows it for the
     // visible game whenever the game says it changed.
@@ -99,15 +112,20 @@ protected:
     // while it is open, and whatever hold was set before is put back after.
     int ShowMessage(const QString& strText, const QString& strCaption = QString(), UINT nType = MB_OK)
     {
-        // A notice with only OK asks nothing, so with the preference on it need not stop the game.
-        if (m_bNoticesInStatusBar && m_fnNotice && (nType & MB_TYPEMASK) == MB_OK) {
-            m_fnNotice(strText);
-            return IDOK;
-        }
         const BOOL bWas = SetDialogOpen(TRUE);
         const int nAnswer = QxMessageBox(strText, strCaption, nType);
         SetDialogOpen(bWas);
         return nAnswer;
+    }
+    // A routine notice ("You have already used that word"): with the preference on it goes to the
+    // status line and the game goes on; otherwise it is a box like any other. Pause and questions
+    // never come here.
+    void ShowNotice(const QString& strText)
+    {
+        if (m_bNoticesInStatusBar && m_fnNotice)
+            m_fnNotice(strText);
+        else
+            ShowMessage(strText);
     }
     // The question of Quit Game while a game runs; TRUE on Yes.
     BOOL ConfirmQuit()

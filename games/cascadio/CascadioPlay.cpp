@@ -4,13 +4,32 @@
 
 #include "dictionary/Dictionary.h"
 #include "framework/Clock.h"
+#include "games/WordScore.h"
 
 namespace {
 
 struct CButton {
     int nLeft;
     void (CCascadioWnd::*pfnAction)();
+    const char* pszToolTip;
 };
+
+// The four buttons under the well, 20 pixels square from y 248.
+const CButton s_aButtons[] = {
+    {49, &CCascadioWnd::SubmitWord, "Submit the word (Enter)"},
+    {89, &CCascadioWnd::TakeBackLetter, "Take back a letter (Backspace)"},
+    {129, &CCascadioWnd::Pause, "Pause (Ctrl+P)"},
+    {169, &CCascadioWnd::NewLetters, "New letters, for 25 points (F5)"},
+};
+
+const CButton* HitButton(CPoint point)
+{
+    for (const CButton& button : s_aButtons) {
+        if (CRect(button.nLeft, 248, button.nLeft + 20, 268).PtInRect(point))
+            return &button;
+    }
+    return nullptr;
+}
 
 } // namespace
 
@@ -19,20 +38,104 @@ void CCascadioWnd::OnLButtonDown(UINT /*nFlags*/, CPoint point)
     if (!m_game.IsRunning() || m_game.IsGameOver() || IsHeld())
         return;
     int c = 0, r = 0;
-    if (HitTest(point, c, r) && m_game.TapCell(c, r))
-        DrawCell(c, r, TRUE);
-    static const CButton s_aButtons[] = {
-        {49, &CCascadioWnd::SubmitWord},
-        {89, &CCascadioWnd::TakeBackLetter},
-        {129, &CCascadioWnd::Pause},
-        {169, &CCascadioWnd::NewLetters},
-    };
-    for (const CButton& button : s_aButtons) {
-        if (CRect(button.nLeft, 248, button.nLeft + 20, 268).PtInRect(point)) {
-            (this->*button.pfnAction)();
-            break;
+    if (HitTest(point, c, r)) {
+        if (m_game.TapCell(c, r)) {
+            DrawCell(c, r, TRUE);
+            NotifyStatusChanged();
         }
+        m_nDragCell = CascCell(c, r);
     }
+    if (const CButton* pButton = HitButton(point))
+        (this->*pButton->pfnAction)();
+}
+
+void CCascadioWnd::OnMouseMove(UINT nFlags, CPoint point)
+{
+    if (!(nFlags & MK_LBUTTON) || m_nDragCell < 0 || !m_game.IsRunning() || m_game.IsGameOver() || IsHeld())
+        return;
+    int c = 0, r = 0;
+    // Only the middle of a tile counts, so that a diagonal stroke does not clip the tiles beside it.
+    if (!HitTest(point, c, r))
+        return;
+    const int xIn = (point.x - 15) % 30, yIn = (point.y - 30) % 30;
+    if (xIn < 5 || xIn >= 25 || yIn < 5 || yIn >= 25)
+        return;
+    const int nCell = CascCell(c, r);
+    if (nCell == m_nDragCell)
+        return;
+    const int nLen = m_game.PathLength();
+    const CPoint ptBefore = nLen >= 2 ? m_game.PathCell(nLen - 2) : CPoint(-1, -1);
+    if (ptBefore.x == c && ptBefore.y == r) {
+        // Back over the tile before: the stroke takes its last tile back.
+        TakeBackLetter();
+        m_nDragCell = nCell;
+    } else if (!m_game.IsSelected(c, r) && m_game.IsNextToLast(c, r) && m_game.TapCell(c, r)) {
+        DrawCell(c, r, TRUE);
+        NotifyStatusChanged();
+        m_nDragCell = nCell;
+    }
+}
+
+void CCascadioWnd::OnLButtonUp(UINT /*nFlags*/, CPoint /*point*/) { m_nDragCell = -1; }
+
+QString CCascadioWnd::GetToolTip(CPoint point) const
+{
+    const CButton* pButton = HitButton(point);
+    return pButton ? QString::fromLatin1(pButton->pszToolTip) : QString();
+}
+
+BOOL CCascadioWnd::TakesKeys() const { return m_game.IsRunning() && !m_game.IsGameOver() && !IsHeld(); }
+
+BOOL CCascadioWnd::HasCommand(EGameCommand eCommand) const { return eCommand != GAMECMD_HINT; }
+
+void CCascadioWnd::DoCommand(EGameCommand eCommand)
+{
+    if (!TakesKeys())
+        return;
+    switch (eCommand) {
+    case GAMECMD_SUBMIT: SubmitWord(); break;
+    case GAMECMD_TAKEBACK: {
+        bool abChanged[CASC_CELLS] = {};
+        if (m_game.TypeBackspace(abChanged))
+            DrawChangedCells(abChanged);
+        break;
+    }
+    case GAMECMD_CLEARWORD:
+        while (m_game.PathLength() > 0)
+            TakeBackLetter();
+        break;
+    case GAMECMD_PAUSE: Pause(); break;
+    case GAMECMD_NEWLETTERS: NewLetters(); break;
+    default: break;
+    }
+}
+
+BOOL CCascadioWnd::TypeLetter(QChar ch)
+{
+    if (!TakesKeys())
+        return FALSE;
+    bool abChanged[CASC_CELLS] = {};
+    if (!m_game.TypeLetter(ch, abChanged))
+        return FALSE;
+    DrawChangedCells(abChanged);
+    return TRUE;
+}
+
+void CCascadioWnd::DrawChangedCells(const bool* abChanged)
+{
+    for (int c = 0; c < CASC_COLUMNS; ++c)
+        for (int r = 0; r < CASC_ROWS; ++r)
+            if (abChanged[CascCell(c, r)])
+                DrawCell(c, r, TRUE);
+    NotifyStatusChanged();
+}
+
+QString CCascadioWnd::GetTracedLine() const
+{
+    if (!m_game.IsRunning() || m_game.PathLength() == 0)
+        return QString();
+    const QString strWord = m_game.ChainWord().toUpper();
+    return strWord.length() < 3 ? strWord : QStringLiteral("%1: %2 points").arg(strWord).arg(WordScore(strWord));
 }
 
 BOOL CCascadioWnd::HitTest(CPoint point, int& c, int& r) const
@@ -47,15 +150,21 @@ BOOL CCascadioWnd::HitTest(CPoint point, int& c, int& r) const
 void CCascadioWnd::SubmitWord()
 {
     const bool bDictionary = m_pDictionary != nullptr && m_pDictionary->IsLoaded();
+    const QString strWord = m_game.ChainWord().toUpper();
     const CCascadioSubmitResult result = m_game.SubmitWord(bDictionary ? &m_wordCheck : nullptr);
+    if (result.eOutcome == ECascadioSubmit::Accepted)
+        m_strResultLine = QStringLiteral("%1: %2 points").arg(strWord).arg(WordScore(strWord));
+    else if (!result.strNotice.isEmpty())
+        m_strResultLine = result.strNotice;
     if (!result.strNotice.isEmpty())
-        ShowMessage(result.strNotice);
+        ShowNotice(result.strNotice);
     if (result.eOutcome == ECascadioSubmit::Accepted) {
         ShowRemoval(result.removal);
         DrawScore();
     } else if (result.eOutcome == ECascadioSubmit::Refused) {
         DrawBoard();
     }
+    NotifyStatusChanged();
 }
 
 // The word's cells go black, the tiles above slide down in ten frames, and the touched columns are
@@ -111,8 +220,10 @@ void CCascadioWnd::TakeBackLetter()
 {
     int c = 0, r = 0;
     // Without its critter: the next tick draws the picture again.
-    if (m_game.TakeBackLetter(c, r))
+    if (m_game.TakeBackLetter(c, r)) {
         DrawCell(c, r, FALSE);
+        NotifyStatusChanged();
+    }
 }
 
 void CCascadioWnd::Pause()
@@ -127,4 +238,5 @@ void CCascadioWnd::NewLetters()
     DrawBoard();
     if (bCharged)
         DrawScore();
+    NotifyStatusChanged();
 }

@@ -41,6 +41,16 @@ public:
 
     void OnTimer(UINT_PTR nIDEvent) override;
     void OnLButtonDown(UINT nFlags, CPoint point) override;
+    // A press on a tile and a stroke over its neighbours trace a chain as taps would.
+    void OnMouseMove(UINT nFlags, CPoint point) override;
+    void OnLButtonUp(UINT nFlags, CPoint point) override;
+    QString GetToolTip(CPoint point) const override;
+
+    // Keys and the menu's play commands.
+    BOOL TakesKeys() const override;
+    BOOL HasCommand(EGameCommand eCommand) const override;
+    void DoCommand(EGameCommand eCommand) override;
+    BOOL TypeLetter(QChar ch) override;
     BOOL HitTest(CPoint point, int& c, int& r) const;
     void OnPaint() override;
     // A game left running while another screen was shown goes on when this one shows again.
@@ -52,15 +62,18 @@ public:
     static constexpr UINT TIMER_ID = 1;
     static constexpr UINT TIMER_PERIOD = 500;
 
-protected:
-    int OnCreate() override;
-
-private:
     // The buttons under the well.
     void SubmitWord();
     void TakeBackLetter();
     void Pause();
     void NewLetters();
+
+protected:
+    int OnCreate() override;
+    QString GetTracedLine() const override;
+
+private:
+    void DrawChangedCells(const bool* abChanged);
     void ShowRemoval(const CCascadioRemoval& removal);
     void AnimateSlides(CDC* pDC, std::vector<CCascadioSlide> aSlides);
 
@@ -99,6 +112,7 @@ private:
     CBitmap m_bmpBack;
     CBitmap m_bmpNewLetters;
     UINT_PTR m_nTimerId = 0;
+    int m_nDragCell = -1; // the tile under a stroke in progress, -1 when none is
     CDictionary* m_pDictionary = nullptr;
     CBitmap m_bmpDigits;
     CDC m_dcMem;

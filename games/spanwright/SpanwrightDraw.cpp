@@ -2,6 +2,7 @@
 // the animal, the tiles and the fall.
 #include "games/spanwright/SpanwrightWnd.h"
 
+#include <QWidget>
 #include <algorithm>
 
 #include "games/AppSettings.h"
@@ -49,6 +50,9 @@ void CSpanwrightWnd::CreateUsedWordList()
     m_listWords.Create(LBS_VISIBLE | LBS_BORDER | LBS_HSCROLL | LBS_MULTICOLUMN | LBS_NOINTEGRALHEIGHT, rc, this,
                        IDC_USEDWORDS);
     m_listWords.SetColumnWidth((m_rcClient.right - 20) / 3);
+    // Typed letters spell words; a list with the focus would take them for its own search.
+    if (QWidget* pList = m_listWords.GetSafeHwnd())
+        pList->setFocusPolicy(Qt::NoFocus);
 }
 
 COLORREF CSpanwrightWnd::TextColor() const

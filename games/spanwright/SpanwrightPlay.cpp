@@ -2,6 +2,8 @@
 // drawn, shown or timed: submissions, new letters, pauses, the walk, the fall, new game and quit.
 #include "games/spanwright/SpanwrightWnd.h"
 
+#include "games/WordScore.h"
+
 void CSpanwrightWnd::NewGame()
 {
     StopWalkTimer();
@@ -19,37 +21,123 @@ void CSpanwrightWnd::OnLButtonDown(UINT /*nFlags*/, CPoint point)
 
     for (int i = 0; i < SPAN_TILES; ++i) {
         if (m_rcTile[i].PtInRect(point)) {
-            if (m_game.TapTile(i))
+            if (m_game.TapTile(i)) {
                 DrawTiles();
+                NotifyStatusChanged();
+            }
             return;
         }
         if (m_rcSlot[i].PtInRect(point)) {
             m_game.TapSlot(i);
             DrawTiles();
+            NotifyStatusChanged();
             return;
         }
     }
-    if (CRect(0, 130, 19, 150).PtInRect(point)) {
-        SubmitWord();
-    } else if (CRect(0, 179, 19, 199).PtInRect(point)) {
-        if (m_game.TakeBackLetter())
-            DrawTiles();
-    } else if (CRect(0, b - 52, 19, b - 32).PtInRect(point)) {
-        DealNewLetters();
-    } else if (CRect(0, b - 20, 19, b).PtInRect(point)) {
-        PauseGame();
+    switch (HitButton(point, b)) {
+    case GAMECMD_SUBMIT: SubmitWord(); break;
+    case GAMECMD_TAKEBACK: TakeBackLetter(); break;
+    case GAMECMD_NEWLETTERS: DealNewLetters(); break;
+    case GAMECMD_PAUSE: PauseGame(); break;
+    default: break;
     }
+}
+
+int CSpanwrightWnd::HitButton(CPoint point, int nBottom)
+{
+    if (CRect(0, 130, 19, 150).PtInRect(point))
+        return GAMECMD_SUBMIT;
+    if (CRect(0, 179, 19, 199).PtInRect(point))
+        return GAMECMD_TAKEBACK;
+    if (CRect(0, nBottom - 52, 19, nBottom - 32).PtInRect(point))
+        return GAMECMD_NEWLETTERS;
+    if (CRect(0, nBottom - 20, 19, nBottom).PtInRect(point))
+        return GAMECMD_PAUSE;
+    return -1;
+}
+
+QString CSpanwrightWnd::GetToolTip(CPoint point) const
+{
+    CRect rcClient;
+    GetClientRect(&rcClient);
+    switch (HitButton(point, rcClient.bottom)) {
+    case GAMECMD_SUBMIT: return QStringLiteral("Submit the word (Enter)");
+    case GAMECMD_TAKEBACK: return QStringLiteral("Take back a letter (Backspace)");
+    case GAMECMD_NEWLETTERS: return QStringLiteral("New letters, for 25 points (F5)");
+    case GAMECMD_PAUSE: return QStringLiteral("Pause (Ctrl+P)");
+    default: return QString();
+    }
+}
+
+void CSpanwrightWnd::TakeBackLetter()
+{
+    if (m_game.TakeBackLetter()) {
+        DrawTiles();
+        NotifyStatusChanged();
+    }
+}
+
+BOOL CSpanwrightWnd::TakesKeys() const { return m_game.IsRunning() && !m_game.IsGameOver() && !IsHeld(); }
+
+BOOL CSpanwrightWnd::HasCommand(EGameCommand eCommand) const { return eCommand != GAMECMD_HINT; }
+
+void CSpanwrightWnd::DoCommand(EGameCommand eCommand)
+{
+    if (!TakesKeys())
+        return;
+    switch (eCommand) {
+    case GAMECMD_SUBMIT: SubmitWord(); break;
+    case GAMECMD_TAKEBACK: TakeBackLetter(); break;
+    case GAMECMD_CLEARWORD:
+        while (m_game.TakeBackLetter()) {
+        }
+        DrawTiles();
+        NotifyStatusChanged();
+        break;
+    case GAMECMD_PAUSE: PauseGame(); break;
+    case GAMECMD_NEWLETTERS: DealNewLetters(); break;
+    default: break;
+    }
+}
+
+BOOL CSpanwrightWnd::TypeLetter(QChar ch)
+{
+    if (!TakesKeys() || m_game.TypeLetter(ch) < 0)
+        return FALSE;
+    DrawTiles();
+    NotifyStatusChanged();
+    return TRUE;
+}
+
+QString CSpanwrightWnd::GetTracedLine() const
+{
+    if (!m_game.IsRunning())
+        return QString();
+    QString strLine = m_game.IsLevelDone() ? QStringLiteral("Level complete!") : QString();
+    const QString strWord = m_game.BuildWord();
+    if (!strWord.isEmpty()) {
+        if (!strLine.isEmpty())
+            strLine += QStringLiteral("     ");
+        strLine += strWord.length() < 3 ? strWord : QStringLiteral("%1: %2 points").arg(strWord).arg(WordScore(strWord));
+    }
+    return strLine;
 }
 
 void CSpanwrightWnd::SubmitWord()
 {
+    const QString strWord = m_game.BuildWord();
     const SpanwrightSubmit result = m_game.SubmitWord();
     if (!result.bAccepted) {
-        if (!result.strNotice.isEmpty())
-            ShowMessage(result.strNotice);
+        if (!result.strNotice.isEmpty()) {
+            m_strResultLine = result.strNotice;
+            ShowNotice(result.strNotice);
+        }
         DrawTiles();
+        NotifyStatusChanged();
         return;
     }
+    m_strResultLine = QStringLiteral("%1: %2 points").arg(strWord).arg(WordScore(strWord));
+    NotifyStatusChanged();
     m_listWords.InsertString(0, m_game.UsedWords().first());
     ApplyTimer(result.eTimer, result.nPeriod);
     if (result.bLevelDone) {
@@ -68,6 +156,7 @@ void CSpanwrightWnd::DealNewLetters()
     DrawTiles();
     DrawScore();
     m_listWords.ResetContent();
+    NotifyStatusChanged();
 }
 
 void CSpanwrightWnd::PauseGame()

@@ -53,6 +53,13 @@ public:
     // A walk held while another screen was shown goes on when this one shows again.
     void OnShowWindow(BOOL bShow) override;
     void OnLButtonDown(UINT nFlags, CPoint point) override;
+    QString GetToolTip(CPoint point) const override;
+
+    // Keys and the menu's play commands.
+    BOOL TakesKeys() const override;
+    BOOL HasCommand(EGameCommand eCommand) const override;
+    void DoCommand(EGameCommand eCommand) override;
+    BOOL TypeLetter(QChar ch) override;
     void OnTimer(UINT_PTR nIDEvent) override;
 
     static constexpr UINT_PTR WALK_TIMER = 1;
@@ -61,8 +68,12 @@ public:
 protected:
     int OnCreate() override;
     void OnDestroy() override;
+    QString GetTracedLine() const override;
 
 private:
+    // The button under a point: a command, or -1.
+    static int HitButton(CPoint point, int nBottom);
+    void TakeBackLetter();
     void SubmitWord();
     void DealNewLetters();
     void PauseGame();

@@ -1,6 +1,7 @@
 // Tessaryl drawing: cube geometry, background, buttons, cells, score and hit testing.
 #include "games/tessaryl/TessarylWnd.h"
 
+#include <QWidget>
 #include <algorithm>
 
 #include "games/AppSettings.h"
@@ -99,6 +100,9 @@ void CTessarylWnd::CreateUsedWordList()
     m_wndUsedWords.Create(LBS_VISIBLE | LBS_BORDER | LBS_HSCROLL | LBS_MULTICOLUMN | LBS_NOINTEGRALHEIGHT, rc, this,
                           IDC_USEDWORDS);
     m_wndUsedWords.SetColumnWidth((m_rcClient.right - 20) / 3);
+    // Typed letters spell words; a list with the focus would take them for its own search.
+    if (QWidget* pList = m_wndUsedWords.GetSafeHwnd())
+        pList->setFocusPolicy(Qt::NoFocus);
     FillUsedWordBox(); // words found or loaded before the window was first shown
 }
 

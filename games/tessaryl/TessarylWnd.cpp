@@ -80,12 +80,13 @@ void CTessarylWnd::SetBoard(const QString* astrCells)
     m_game.SetBoard(astrCells);
     Invalidate();
     UpdateWindow();
+    NotifyStatusChanged();
 }
 
 void CTessarylWnd::ShowChange(const CTessarylChange& change)
 {
     if (!change.strNotice.isEmpty())
-        ShowMessage(change.strNotice);
+        ShowNotice(change.strNotice);
     for (int nCell : change.anCells)
         DrawCell(nCell);
     if (change.bAllCells)
@@ -96,6 +97,7 @@ void CTessarylWnd::ShowChange(const CTessarylChange& change)
         FillUsedWordBox();
     else if (change.bWordAdded && m_wndUsedWords.GetSafeHwnd() && !m_game.m_astrUsedWords.isEmpty())
         m_wndUsedWords.InsertString(0, m_game.m_astrUsedWords.front());
+    NotifyStatusChanged();
 }
 
 void CTessarylWnd::FillUsedWordBox()

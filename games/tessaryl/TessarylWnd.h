@@ -70,16 +70,30 @@ public:
 
     void OnPaint() override;
     void OnLButtonDown(UINT nFlags, CPoint point) override;
+    // A press on a cell and a stroke over its neighbours trace a chain as taps would.
+    void OnMouseMove(UINT nFlags, CPoint point) override;
+    void OnLButtonUp(UINT nFlags, CPoint point) override;
+    QString GetToolTip(CPoint point) const override;
+    // The cell whose middle holds the point, or -1.
+    int HitCellMiddle(CPoint point) const;
+
+    // Keys and the menu's play commands.
+    BOOL HasCommand(EGameCommand eCommand) const override;
+    void DoCommand(EGameCommand eCommand) override;
+    BOOL TypeLetter(QChar ch) override;
 
     static constexpr UINT IDC_USEDWORDS = 1000;
 
 protected:
     int OnCreate() override;
+    QString GetTracedLine() const override;
     void OnDestroy() override;
 
 private:
     // Shows what the game changed: its notice, then the cells, the score and the list.
     void ShowChange(const CTessarylChange& change);
+    // Submits the chain and keeps its result for the status line.
+    void SubmitWord();
     void FillUsedWordBox();
     COLORREF NormalColor() const;
     COLORREF SelectedColor() const;
@@ -92,6 +106,7 @@ private:
     CDictionaryWordCheck m_wordCheck;
     AppSettings* m_pApp = nullptr;
     CListBox m_wndUsedWords; // shows m_game.m_astrUsedWords
+    int m_nDragCell = -1;    // the cell under a stroke in progress, -1 when none is
 
     // Geometry and drawing.
     CRect m_rcClient;

@@ -1,5 +1,6 @@
 // Tools > Preferences in the running program: the games hold still while the dialog is open,
 // then every game and the main screen take the new choices; Cancel changes nothing.
+#include <QCheckBox>
 #include <QComboBox>
 #include <QThread>
 
@@ -7,6 +8,7 @@
 #include "app/QuillotrixApp.h"
 #include "dialogs/ColorSelectDlg.h"
 #include "dialogs/PreferencesDlg.h"
+#include "framework/Profile.h"
 #include "tests/dialogs/DialogTestSupport.h"
 
 namespace {
@@ -121,4 +123,32 @@ TEST_F(HostPreferences, ADictionaryThatFailsIsReportedAndTheGamesKeepTheirs)
     boxes.Clear();
     pFrame->OnCommand(ID_FILE_NEWGAME);
     EXPECT_TRUE(boxes.boxes.empty()) << "a new game starts at once";
+}
+
+TEST_F(HostPreferences, NoticesInTheStatusBarAreStoredAndTakeTheGamesRoutineBoxes)
+{
+    Tess().Game().SelectCell(0);
+    Host().DoGameCommand(CGameWnd::GAMECMD_SUBMIT);
+    ASSERT_EQ(boxes.boxes.size(), 1u) << "off by default: a box";
+    boxes.Clear();
+
+    CModalDialog::SetModalRunner([&](CModalDialog& d) {
+        auto& prefs = dynamic_cast<CPreferencesDlg&>(d);
+        EXPECT_FALSE(prefs.m_pNoticesInStatusBar->isChecked());
+        prefs.m_pNoticesInStatusBar->setChecked(true);
+        prefs.OnOK();
+        return IDOK;
+    });
+    pFrame->FindCommand(ID_TOOLS_PREFERENCES)->trigger();
+    EXPECT_TRUE(app.m_bNoticesInStatusBar);
+    EXPECT_EQ(GetProfileInt("Settings", "NoticesInStatusBar", 0), 1);
+
+    Host().DoGameCommand(CGameWnd::GAMECMD_SUBMIT);
+    EXPECT_TRUE(boxes.boxes.empty());
+    EXPECT_EQ(pFrame->GetNotice(), QStringLiteral("Words must be at least 3 letters long"));
+    // The pause still holds the game with its box.
+    pFrame->OnCommand(ID_GAME_CASCADIO);
+    pFrame->OnCommand(ID_FILE_NEWGAME);
+    Host().DoGameCommand(CGameWnd::GAMECMD_PAUSE);
+    EXPECT_EQ(boxes.boxes.size(), 1u);
 }

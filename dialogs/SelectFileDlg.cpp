@@ -140,6 +140,9 @@ void CSelectFileDlg::OnSelectionChanged()
 
 void CSelectFileDlg::OnOK()
 {
+    // From the keyboard the list's highlighted entry is the choice, though no click selected it.
+    if (m_pEdit->text().isEmpty() && focusWidget() == m_pList && m_pList->currentItem())
+        m_pList->currentItem()->setSelected(true);
     const QString strName = m_pEdit->text();
     if (strName.isEmpty()) {
         QxMessageBox(m_bSave ? QStringLiteral("Please enter a filename to save as")

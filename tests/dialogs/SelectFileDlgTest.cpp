@@ -141,3 +141,23 @@ TEST_F(SelectFileDlg, OpenModeTakesAListedNameByTapOrDoubleTap)
         EXPECT_EQ(dlg.m_pList->topLevelItemCount(), 0);
     }
 }
+
+TEST_F(SelectFileDlg, FromTheKeyboardEnterTakesTheHighlightedNameOfTheList)
+{
+    MakeFile("first.wcg");
+    MakeFile("second.wcg");
+    CSelectFileDlg dlg(FALSE);
+    const int nResult = Run(dlg, [&](CSelectFileDlg& d) {
+        QTreeWidgetItem* pItem = d.m_pList->findItems("Second", Qt::MatchExactly, 0).value(0);
+        ASSERT_NE(pItem, nullptr);
+        // Highlighted by the arrow keys, not selected: elsewhere than the list it is no choice.
+        d.m_pList->setCurrentItem(pItem, 0, QItemSelectionModel::NoUpdate);
+        d.m_pSelect->setFocus();
+        d.m_pSelect->click();
+        EXPECT_EQ(boxes.LastText(), "Please select a filename to open");
+        d.m_pList->setFocus();
+        d.m_pSelect->click();
+    });
+    EXPECT_EQ(nResult, IDOK);
+    EXPECT_EQ(dlg.m_strPath, m_strFolder + "Second.wcg");
+}

@@ -82,9 +82,10 @@ BOOL CMainFrame::Create()
     AddCommand(pGame, QStringLiteral("&Spanwright"), ID_GAME_SPANWRIGHT);
     AddCommand(pGame, QStringLiteral("&Cascadio"), ID_GAME_CASCADIO);
     // The game's own buttons, with keys that never spell: letters go to the word being traced.
+    // The keypad's Enter comes first only so that the menu names the key as players do.
     pGame->addSeparator();
     AddPlayCommand(pGame, QStringLiteral("S&ubmit Word"), CGameWnd::GAMECMD_SUBMIT,
-                   {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
+                   {QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Return)});
     AddPlayCommand(pGame, QStringLiteral("Take &Back a Letter"), CGameWnd::GAMECMD_TAKEBACK, {QKeySequence(Qt::Key_Backspace)});
     AddPlayCommand(pGame, QStringLiteral("Cl&ear the Word"), CGameWnd::GAMECMD_CLEARWORD, {QKeySequence(Qt::Key_Escape)});
     AddPlayCommand(pGame, QStringLiteral("&Hint"), CGameWnd::GAMECMD_HINT, {QKeySequence(Qt::Key_Question)});

@@ -12,3 +12,10 @@ inline int WordScore(const QString& strWord)
         return 100 * n;
     return 150 * n;
 }
+
+// How the status line shows a word: upper case with its points once it is long enough to score.
+inline QString WordWithPoints(const QString& strWord)
+{
+    const QString strUpper = strWord.toUpper();
+    return strUpper.length() < 3 ? strUpper : QStringLiteral("%1: %2 points").arg(strUpper).arg(WordScore(strUpper));
+}

@@ -134,8 +134,7 @@ QString CCascadioWnd::GetTracedLine() const
 {
     if (!m_game.IsRunning() || m_game.PathLength() == 0)
         return QString();
-    const QString strWord = m_game.ChainWord().toUpper();
-    return strWord.length() < 3 ? strWord : QStringLiteral("%1: %2 points").arg(strWord).arg(WordScore(strWord));
+    return WordWithPoints(m_game.ChainWord());
 }
 
 BOOL CCascadioWnd::HitTest(CPoint point, int& c, int& r) const
@@ -153,7 +152,7 @@ void CCascadioWnd::SubmitWord()
     const QString strWord = m_game.ChainWord().toUpper();
     const CCascadioSubmitResult result = m_game.SubmitWord(bDictionary ? &m_wordCheck : nullptr);
     if (result.eOutcome == ECascadioSubmit::Accepted)
-        m_strResultLine = QStringLiteral("%1: %2 points").arg(strWord).arg(WordScore(strWord));
+        m_strResultLine = WordWithPoints(strWord);
     else if (!result.strNotice.isEmpty())
         m_strResultLine = result.strNotice;
     if (!result.strNotice.isEmpty())

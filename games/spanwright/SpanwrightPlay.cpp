@@ -118,7 +118,7 @@ QString CSpanwrightWnd::GetTracedLine() const
     if (!strWord.isEmpty()) {
         if (!strLine.isEmpty())
             strLine += QStringLiteral("     ");
-        strLine += strWord.length() < 3 ? strWord : QStringLiteral("%1: %2 points").arg(strWord).arg(WordScore(strWord));
+        strLine += WordWithPoints(strWord);
     }
     return strLine;
 }
@@ -136,7 +136,7 @@ void CSpanwrightWnd::SubmitWord()
         NotifyStatusChanged();
         return;
     }
-    m_strResultLine = QStringLiteral("%1: %2 points").arg(strWord).arg(WordScore(strWord));
+    m_strResultLine = WordWithPoints(strWord);
     NotifyStatusChanged();
     m_listWords.InsertString(0, m_game.UsedWords().first());
     ApplyTimer(result.eTimer, result.nPeriod);

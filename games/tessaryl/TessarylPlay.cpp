@@ -72,7 +72,7 @@ void CTessarylWnd::SubmitWord()
     const CTessarylChange change = m_game.Submit();
     if (change.bWordAdded) {
         const QString& strWord = m_game.m_astrUsedWords.front();
-        m_strResultLine = QStringLiteral("%1: %2 points").arg(strWord.toUpper()).arg(WordScore(strWord));
+        m_strResultLine = WordWithPoints(strWord);
     } else if (!change.strNotice.isEmpty()) {
         m_strResultLine = change.strNotice;
     }
@@ -118,8 +118,7 @@ QString CTessarylWnd::GetTracedLine() const
 {
     if (!m_game.m_bGameRunning || m_game.m_nSelCount == 0)
         return QString();
-    const QString strWord = m_game.WordAlongPath(m_game.m_anSelection, m_game.m_nSelCount).toUpper();
-    return strWord.length() < 3 ? strWord : QStringLiteral("%1: %2 points").arg(strWord).arg(WordScore(strWord));
+    return WordWithPoints(m_game.WordAlongPath(m_game.m_anSelection, m_game.m_nSelCount));
 }
 
 QString CTessarylWnd::GetToolTip(CPoint point) const

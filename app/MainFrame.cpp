@@ -97,6 +97,7 @@ BOOL CMainFrame::Create()
     QMenu* pTools = m_pMenuBar->addMenu(QStringLiteral("&Tools"));
     AddCommand(pTools, QStringLiteral("&About Quillotrix..."), ID_APP_ABOUT);
     AddCommand(pTools, QStringLiteral("&Preferences..."), ID_TOOLS_PREFERENCES);
+    AddCommand(pTools, QStringLiteral("&High Scores..."), ID_TOOLS_HIGHSCORES)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     AddCommand(pTools, QStringLiteral("&Reset High Scores"), ID_TOOLS_RESETHIGHSCORES);
     QMenu* pHelpMenu = m_pMenuBar->addMenu(QStringLiteral("&Help"));
     // F1 itself is a window-wide shortcut (below), so the item only names it.
@@ -240,6 +241,9 @@ void CMainFrame::closeEvent(QCloseEvent* pEvent)
         return;
     }
     SaveWindowGeometry();
+    // Leaving ends every game in play: each counts in the records, the window still there for
+    // the name box.
+    m_wndScreenHost.CountGamesInPlay(!m_pApp || !m_pApp->IsSessionEnding());
     QMainWindow::closeEvent(pEvent);
 }
 

@@ -36,6 +36,11 @@ QString CQuillotrixApp::GetPersonalListPath()
     return GetWritableDataFolder() + QStringLiteral("personal.pdt");
 }
 
+QString CQuillotrixApp::GetRecordsPath()
+{
+    return GetWritableDataFolder() + QStringLiteral("records.json");
+}
+
 void CQuillotrixApp::ReadSettings()
 {
     SetRegistryKey(QStringLiteral("Brasswinkle"));
@@ -176,9 +181,13 @@ void CQuillotrixApp::SaveSettings()
 int CQuillotrixApp::ExitInstance()
 {
     m_pHiScoreTimer.reset();
-    m_pMainWnd.reset();
     if (m_bSessionEnding)
         SetDefaultMessageBox(QuietMessageBox);
+    // The close counted the games already, unless the session ended it: then they count here,
+    // under the last name used, as no one may be there to give one.
+    if (m_pMainWnd)
+        m_pMainWnd->GetScreenHost().CountGamesInPlay(FALSE);
+    m_pMainWnd.reset();
     SaveSettings();
     return 0;
 }

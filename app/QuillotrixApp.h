@@ -26,6 +26,8 @@ public:
     CMainFrame* GetMainWnd() const { return m_pMainWnd.get(); }
     // The personal word list lives with the player's files, whatever the storage card setting.
     static QString GetPersonalListPath();
+    // The records of the games, beside the personal word list.
+    static QString GetRecordsPath();
 
     // Writes the high scores that changed since they were last written. Each written is the larger
     // of the program's and the one in the file (another copy may have written a better one, which

@@ -207,9 +207,13 @@ bool CRecordBook::Update(std::function<void(QJsonObject&)> fnChange, QString& st
         m_root = m_rootBeforePending;
         for (const auto& fn : m_aPending)
             fn(m_root);
-        if (!bLocked)
+        // Only a lock another copy holds is waited for; a folder that refuses the lock file is
+        // no window's doing.
+        if (!bLocked && lock.error() == QLockFile::LockFailedError)
             strError = QStringLiteral("Could not save the records to %1: another window kept it locked.")
                            .arg(m_strPath);
+        else if (!bLocked)
+            strError = QStringLiteral("Could not save the records to %1.").arg(m_strPath);
         return false;
     }
     const QJsonObject diskBefore = disk;

@@ -4,6 +4,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include "framework/Types.h"
+
 class CGameWnd;
 class QWidget;
 
@@ -29,6 +31,7 @@ bool ReadSavedGameFile(const QString& strPath, QString& strText);
 
 // Save Game and Open Game once the game is known (the screen host picks the visible one): the
 // chooser on the saved-game folder, with the game's timers held still until it closes. Saving
-// first asks the game whether it may be saved; failures are reported to the player.
+// first asks the game whether it may be saved; failures are reported to the player. Opening
+// returns TRUE when a game was loaded (and so replaced the one before).
 void SaveGameWithChooser(CGameWnd* pGame, QWidget* pParent);
-void OpenGameWithChooser(CGameWnd* pGame, QWidget* pParent);
+BOOL OpenGameWithChooser(CGameWnd* pGame, QWidget* pParent);

@@ -54,20 +54,29 @@ void CScreenHostWnd::OnOpenGame()
     if (CGameWnd* pGame = GetVisibleGame()) {
         // The game opened may replace one that set a record.
         m_pApp->SaveHighScores();
-        OpenGameWithChooser(pGame, GetSafeHwnd());
+        // The chooser holds the game, so what it has made now is what it ends with if replaced.
+        const CGameResult result = pGame->GetGameResult();
+        if (OpenGameWithChooser(pGame, GetSafeHwnd())) {
+            const QString strLine = CountGame(pGame, result, TRUE, QStringLiteral("Last game"));
+            pGame->SetResultCounted(FALSE);
+            ShowEndLine(pGame, strLine);
+        }
     } else
         QxMessageBox(QStringLiteral("Please select a game from the Game menu first"));
 }
 
-void OpenGameWithChooser(CGameWnd* pGame, QWidget* pParent)
+BOOL OpenGameWithChooser(CGameWnd* pGame, QWidget* pParent)
 {
     const BOOL bWasOpen = pGame->SetDialogOpen(TRUE);
     const QString strPath = ChooseSavedGame(pParent, FALSE, pGame->GetSavedGameExtension());
+    BOOL bLoaded = FALSE;
     if (!strPath.isEmpty()) {
         // A file the game cannot take leaves the running game as it was.
         QString strText;
-        if (!ReadSavedGameFile(strPath, strText) || !pGame->LoadFromText(strText))
+        bLoaded = ReadSavedGameFile(strPath, strText) && pGame->LoadFromText(strText);
+        if (!bLoaded)
             QxMessageBox(QStringLiteral("Error loading file %1.").arg(strPath));
     }
     pGame->SetDialogOpen(bWasOpen);
+    return bLoaded;
 }

@@ -13,7 +13,8 @@ constexpr CRect SCREEN_RECT(0, 0, 240, 268);
 constexpr qreal MIN_SCREEN_SCALE = 0.5;
 } // namespace
 
-CScreenHostWnd::CScreenHostWnd(CQuillotrixApp* pApp) : m_wndMainScreen(pApp), m_pApp(pApp)
+CScreenHostWnd::CScreenHostWnd(CQuillotrixApp* pApp)
+    : m_wndMainScreen(pApp), m_pApp(pApp), m_records(CQuillotrixApp::GetRecordsPath())
 {
     static_assert(HIGH_SCORE_COUNT == std::tuple_size_v<decltype(GetGameTable())>,
                   "one high score for each game, in the games' order");
@@ -46,12 +47,20 @@ int CScreenHostWnd::OnCreate()
             if (m_fnNotice)
                 m_fnNotice(strText);
         };
+        pGame->m_fnGameEnded = [this](CGameWnd* pEnded) {
+            const QString strLine = CountGame(pEnded, pEnded->GetGameResult(), TRUE, QStringLiteral("Game over"));
+            if (!strLine.isEmpty())
+                ShowEndLine(pEnded, strLine);
+        };
     }
 
     if (!m_bDictionaryErrorShown && !m_pApp->m_dictionary.IsLoaded()) {
         QxMessageBox(QStringLiteral("Error loading dictionary %1").arg(m_pApp->m_strDictionary), QString(), MB_OK);
         m_bDictionaryErrorShown = TRUE;
     }
+    QString strRecordsError;
+    m_records.Reload(strRecordsError);
+    ShowRecordsError(strRecordsError);
     LayOutScreens();
     return 0;
 }
@@ -165,6 +174,7 @@ BOOL CScreenHostWnd::DoCommand(UINT nID)
     case ID_GAME_MAINSCREEN: ShowScreen(&m_wndMainScreen); return TRUE;
     case ID_TOOLS_PREFERENCES: OnPreferences(); return TRUE;
     case ID_TOOLS_RESETHIGHSCORES: OnResetHighScores(); return TRUE;
+    case ID_TOOLS_HIGHSCORES: OnHighScores(); return TRUE;
     default: break;
     }
     for (const GameEntry& game : GetGameTable()) {
@@ -191,16 +201,26 @@ void CScreenHostWnd::OnNewGame()
     HandDictionaryToGames();
     // A game replaced takes its score with it: the record it set is written now.
     m_pApp->SaveHighScores();
-    if (CGameWnd* pGame = GetVisibleGame())
+    if (CGameWnd* pGame = GetVisibleGame()) {
+        // The game replaced counts as ended; the new one counts when it ends.
+        const QString strLine = CountGame(pGame, pGame->GetGameResult(), TRUE, QStringLiteral("Last game"));
         pGame->NewGame();
-    else if (m_wndMainScreen.IsWindowVisible())
+        pGame->SetResultCounted(FALSE);
+        ShowEndLine(pGame, strLine);
+    } else if (m_wndMainScreen.IsWindowVisible())
         QxMessageBox(QStringLiteral("Please select a game from the Game menu first"));
 }
 
 void CScreenHostWnd::OnQuitGame()
 {
     if (CGameWnd* pGame = GetVisibleGame()) {
+        // What the game made is known only before the quit clears it; it counts once the player
+        // has said yes.
+        const BOOL bWasRunning = pGame->IsGameRunning();
+        const CGameResult result = pGame->GetGameResult();
         pGame->QuitGame();
+        if (bWasRunning && !pGame->IsGameRunning())
+            ShowEndLine(pGame, CountGame(pGame, result, TRUE, QStringLiteral("Game ended")));
         m_pApp->SaveHighScores();
     }
 }
@@ -230,6 +250,9 @@ void CScreenHostWnd::OnResetHighScores()
                      MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
     m_pApp->ResetHighScores();
+    QString strError;
+    m_records.Reset(strError);
+    ShowRecordsError(strError);
     m_wndMainScreen.Invalidate(FALSE);
 }
 

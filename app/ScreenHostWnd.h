@@ -1,10 +1,13 @@
 // CScreenHostWnd: owns the four screens, shows one at a time and carries out the menu commands.
 #pragma once
+#include <QHash>
+#include <QSet>
 #include <QString>
 #include <array>
 #include <functional>
 
 #include "app/MainScreenWnd.h"
+#include "app/Records.h"
 #include "games/cascadio/CascadioWnd.h"
 #include "games/spanwright/SpanwrightWnd.h"
 #include "games/tessaryl/TessarylWnd.h"
@@ -25,6 +28,7 @@ constexpr UINT ID_APP_ABOUT = 57664;
 constexpr UINT ID_APP_EXIT = 57665;
 constexpr UINT ID_TOOLS_PREFERENCES = 32786;
 constexpr UINT ID_TOOLS_RESETHIGHSCORES = 32792;
+constexpr UINT ID_TOOLS_HIGHSCORES = 32793;
 
 // Child ids.
 constexpr UINT AFX_IDW_PANE_FIRST = 59648;
@@ -59,10 +63,14 @@ public:
     struct GameEntry {
         CGameWnd* pWnd;
         UINT nShowCommand;
+        // The game's name in the records file and on its High Scores tab.
+        const char* pszName;
     };
     std::array<GameEntry, 3> GetGameTable()
     {
-        return {{{&m_wndTessaryl, ID_GAME_TESSARYL}, {&m_wndSpanwright, ID_GAME_SPANWRIGHT}, {&m_wndCascadio, ID_GAME_CASCADIO}}};
+        return {{{&m_wndTessaryl, ID_GAME_TESSARYL, "Tessaryl"},
+                 {&m_wndSpanwright, ID_GAME_SPANWRIGHT, "Spanwright"},
+                 {&m_wndCascadio, ID_GAME_CASCADIO, "Cascadio"}}};
     }
     std::array<CGameWnd*, 3> GetGames()
     {
@@ -92,6 +100,14 @@ public:
     // How Exit asks the frame to close (queued, as a posted close request).
     std::function<void()> m_fnPostClose;
 
+    // The records of all three games; the file lives beside the personal word list.
+    CRecordBook& GetRecordBook() { return m_records; }
+    // The program is closing: every game still in play with points counts now (at most once). The
+    // name box is asked only when bAskName (never at the end of a session, with no one to answer).
+    void CountGamesInPlay(BOOL bAskName);
+    // The game's name in the records ("Cascadio"); empty for a window that is no game of the host.
+    QString GetRecordName(const CGameWnd* pGame);
+
     // The four screens, in this order: destroyed in reverse.
     CMainScreenWnd m_wndMainScreen;
     CTessarylWnd m_wndTessaryl;
@@ -112,9 +128,22 @@ private:
     void OnExit();
     void OnResetHighScores();
     void OnPreferences();
+    void OnHighScores();
+    // Counts a game that ended (or is being replaced or left) once, when it has points: asks the
+    // name when it enters the table and bAskName, and writes the records. Returns the status line
+    // to show for it ("Game over: 214 points, 2nd place. ..."), empty when nothing was counted.
+    QString CountGame(CGameWnd* pGame, const CGameResult& result, BOOL bAskName, const QString& strHow);
+    // After a game is replaced: the status line of the game counted, or no stale end line.
+    void ShowEndLine(CGameWnd* pGame, const QString& strLine);
+    // The records' messages, each shown at most once a run.
+    void ShowRecordsError(const QString& strError);
     void HandDictionaryToGames();
     void LayOutScreens();
 
     BOOL m_bDictionaryErrorShown = FALSE;
     CQuillotrixApp* m_pApp;
+    CRecordBook m_records;
+    QSet<QString> m_setRecordErrorsShown;
+    // The end line last shown for each game, so that a later game does not inherit it.
+    QHash<const CGameWnd*, QString> m_mapEndLines;
 };

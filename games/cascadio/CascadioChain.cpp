@@ -118,6 +118,7 @@ CCascadioSubmitResult CCascadioGame::SubmitWord(IWordCheck* pCheck)
         result.eOutcome = ECascadioSubmit::Accepted;
         m_nScore = std::min(m_nScore + WordScore(strWord), CASC_MAX_SCORE);
         RaiseHighScore();
+        m_aScoredWords.append(strWord.toUpper());
         result.removal = RemoveWord();
     } else {
         result.eOutcome = ECascadioSubmit::Refused;
@@ -131,6 +132,11 @@ CCascadioRemoval CCascadioGame::RemoveWord()
     CCascadioRemoval removal;
     std::vector<CCascadioSlide>& aSlides = removal.aSlides;
     int nCritterSum = 0;
+
+    // Every critter on a tile of the word goes with it, one on the top row too.
+    for (int n = 0; n < CASC_CELLS; ++n)
+        if (m_abSelected[n] && m_anCritter[n] != 0)
+            ++m_nCrittersCaught;
 
     for (int c = 0; c < CASC_COLUMNS; ++c) {
         int nFall = 0;

@@ -73,6 +73,8 @@ void CCascadioGame::Reset(BOOL bRunning)
     ClearChain();
     ClearCritters();
     m_nScore = 0;
+    m_aScoredWords.clear();
+    m_nCrittersCaught = 0;
 }
 
 void CCascadioGame::NewGame()
@@ -102,6 +104,8 @@ void CCascadioGame::Load(const CCascadioState& state)
     Quit();
     // A game that ended while a chain was traced leaves no chain behind in the loaded one.
     ClearChain();
+    m_aScoredWords.clear();
+    m_nCrittersCaught = 0;
     m_bGameOver = FALSE;
     m_bRunning = TRUE;
     for (int i = 0; i < CASC_CELLS; ++i) {
@@ -122,6 +126,16 @@ BOOL CCascadioGame::LoadFromText(const QString& strText)
         return FALSE;
     Load(state);
     return TRUE;
+}
+
+CGameResult CCascadioGame::GetResult() const
+{
+    CGameResult result;
+    result.nScore = m_nScore;
+    result.aWords = m_aScoredWords;
+    result.extra[QStringLiteral("words")] = int(m_aScoredWords.size());
+    result.extra[QStringLiteral("critters")] = m_nCrittersCaught;
+    return result;
 }
 
 CCascadioState CCascadioGame::State() const

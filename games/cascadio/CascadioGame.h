@@ -3,6 +3,7 @@
 // the slide and the refill, handed back as a result for the window to animate.
 #pragma once
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include "framework/Types.h"
 #include "games/ChainTyping.h"
 #include "games/GameModel.h"
+#include "games/GameResult.h"
 #include "games/cascadio/CascadioText.h"
 
 // What carries over from game to game for as long as the program runs: the offset that walks the
@@ -135,6 +137,14 @@ public:
     BOOL IsRunning() const { return m_bRunning; }
     BOOL IsGameOver() const { return m_bGameOver; }
 
+    // For the records: the words scored since the game started or was loaded, in order (upper
+    // case), and the critters caught with them. Neither is in the saved text, so a loaded game
+    // starts both afresh.
+    const QStringList& ScoredWords() const { return m_aScoredWords; }
+    int CrittersCaught() const { return m_nCrittersCaught; }
+    // Score, words and extras "words" and "critters"; the end time is the caller's.
+    CGameResult GetResult() const;
+
 private:
     void Reset(BOOL bRunning);
     void ClearChain();
@@ -165,4 +175,6 @@ private:
     DWORD m_dwNextSpawn = 0;
     int m_nScore = 0;
     BOOL m_bGameOver = FALSE;
+    QStringList m_aScoredWords;
+    int m_nCrittersCaught = 0;
 };

@@ -121,7 +121,10 @@ void CCascadioWnd::ShowGameOver(CDC* pDC)
     if (pDC) {
         DrawBoard(pDC);
         DrawCritters(pDC);
+        // The end is on screen before the records ask anything.
+        UpdateWindow();
     }
+    NotifyGameEnded();
 }
 
 BOOL CCascadioWnd::LoadFromText(const QString& strText)

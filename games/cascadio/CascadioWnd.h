@@ -32,6 +32,12 @@ public:
     QString GetSaveRefusal() const override;
     void SaveToText(QString& strText) override { m_game.SaveToText(strText); }
     BOOL LoadFromText(const QString& strText) override;
+    CGameResult GetGameResult() const override
+    {
+        CGameResult result = m_game.GetResult();
+        result.dtEnded = QDateTime::currentDateTime();
+        return result;
+    }
 
     // The game itself, for what reads or drives it without the window's drawing.
     CCascadioGame& Game() { return m_game; }

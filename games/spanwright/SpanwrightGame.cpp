@@ -83,6 +83,9 @@ void CSpanwrightGame::ResetPlay()
     m_nWalkerFrame = 0;
     m_nWalkerX = 0;
     m_listWords.clear();
+    m_nLevel = 1;
+    m_nLettersBridged = 0;
+    m_aScoredWords.clear();
 }
 
 void CSpanwrightGame::NewGame()
@@ -185,6 +188,8 @@ SpanwrightSubmit CSpanwrightGame::SubmitWord()
 
     m_bLevelDone = false;
     m_nBridgeLen += int(strWord.length());
+    m_nLettersBridged += int(strWord.length());
+    m_aScoredWords.append(strWord);
     m_listWords.prepend(strWord.left(1) + strWord.mid(1).toLower());
     // A loaded score may sit near the top of the range: it stops there rather than wrapping.
     m_nScore = int(std::min<long long>(INT_MAX, (long long)m_nScore + WordScore(strWord)));
@@ -200,6 +205,7 @@ SpanwrightSubmit CSpanwrightGame::SubmitWord()
         // next word, and it will rest less between steps. The timer runs on; its ticks wait.
         m_nBridgeLen = 0;
         m_bLevelDone = true;
+        ++m_nLevel;
         m_nWalkerX = 0;
         m_nWalkerFrame = 0;
         result.bLevelDone = true;
@@ -269,6 +275,16 @@ SpanwrightTick CSpanwrightGame::Tick()
     return tick;
 }
 
+CGameResult CSpanwrightGame::GetResult() const
+{
+    CGameResult result;
+    result.nScore = m_nScore;
+    result.aWords = m_aScoredWords;
+    result.extra[QStringLiteral("level")] = m_nLevel;
+    result.extra[QStringLiteral("letters")] = m_nLettersBridged;
+    return result;
+}
+
 void CSpanwrightGame::SaveToText(QString& strText) const
 {
     SpanwrightSavedGame game;
@@ -300,6 +316,15 @@ bool CSpanwrightGame::LoadFromText(const QString& strText)
     for (int i = 0; i < SPAN_TILES; ++i)
         m_strLetters[i] = game.astrLetters[i];
     m_listWords = game.astrWords;
+    // The rest starts at 5 s and shortens by half a second a level down to 1 s; a rest outside
+    // that range (a hand-made file) tells nothing, and the game counts as on its first level.
+    m_nLevel = 1;
+    if (m_nStepDelay >= 1000 && m_nStepDelay <= START_STEP_DELAY)
+        m_nLevel = 1 + (START_STEP_DELAY - m_nStepDelay) / 500;
+    m_nLettersBridged = (m_nLevel - 1) * SPAN_LEVEL_LETTERS + m_nBridgeLen;
+    m_aScoredWords.clear();
+    for (const QString& strWord : m_listWords)
+        m_aScoredWords.prepend(strWord.toUpper());
     // A loaded game starts with every letter back in the letter row.
     ClearSelection();
     // The walk goes on as it was saved: an animal with a bridge under it walks on (after its rest

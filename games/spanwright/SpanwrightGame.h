@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include "games/GameModel.h"
+#include "games/GameResult.h"
 #include "games/spanwright/SpanwrightBoard.h"
 
 class CDictionary;
@@ -109,6 +110,16 @@ public:
     // Words used since the last deal, most recent first, as listed ("Cat").
     const QStringList& UsedWords() const { return m_listWords; }
 
+    // For the records: the level being played (1 at the start), the letters of every word laid on
+    // a bridge in this game, and the words scored in order (upper case). The saved text holds none
+    // of them, so a loaded game takes what it can show: the level its rest between steps tells,
+    // the letters of the levels before it plus the bridge standing, and its listed words.
+    int Level() const { return m_nLevel; }
+    int LettersBridged() const { return m_nLettersBridged; }
+    const QStringList& ScoredWords() const { return m_aScoredWords; }
+    // Score, words and extras "level" and "letters"; the end time is the caller's.
+    CGameResult GetResult() const;
+
 private:
     // What a new game and a quit both clear: score, walk, bridge, word and used words.
     void ResetPlay();
@@ -141,6 +152,9 @@ private:
     bool m_bLevelDone = false;
     bool m_bTimerStarted = false;
     QStringList m_listWords;
+    int m_nLevel = 1;
+    int m_nLettersBridged = 0;
+    QStringList m_aScoredWords;
     QString m_strLetters[SPAN_TILES];
     int m_anOrder[SPAN_TILES] = {-1, -1, -1, -1, -1, -1, -1};
     int m_nSelected = 0;

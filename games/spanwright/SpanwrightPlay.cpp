@@ -186,9 +186,13 @@ void CSpanwrightWnd::OnTimer(UINT_PTR nIDEvent)
     ApplyTimer(tick.eTimer, tick.nPeriod);
     if (tick.eWhat == SpanwrightTick::Fell) {
         AnimateFall();
-        CClientDC dc(this);
-        DrawScene(&dc);
-        DrawBridge(&dc);
+        {
+            CClientDC dc(this);
+            DrawScene(&dc);
+            DrawBridge(&dc);
+        }
+        // The end is on screen before the records ask anything.
+        NotifyGameEnded();
     } else if (tick.eWhat == SpanwrightTick::Moved) {
         DrawWalker();
     }

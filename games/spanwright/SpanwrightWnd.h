@@ -32,6 +32,12 @@ public:
     QString GetSaveRefusal() const override;
     void SaveToText(QString& strText) override;
     BOOL LoadFromText(const QString& strText) override;
+    CGameResult GetGameResult() const override
+    {
+        CGameResult result = m_game.GetResult();
+        result.dtEnded = QDateTime::currentDateTime();
+        return result;
+    }
     // The walk holds still while the preferences are open, as under any other box.
     void PauseForDialog() override { m_bWasDialogOpen = SetDialogOpen(TRUE); }
     void ResumeAfterDialog() override { SetDialogOpen(m_bWasDialogOpen); }

@@ -274,6 +274,17 @@ BOOL CTessarylGame::IsWordUsed(const QString& strWord) const
                        [&strWord](const QString& str) { return CompareNoCaseAZ(str, strWord) == 0; });
 }
 
+CGameResult CTessarylGame::GetResult() const
+{
+    CGameResult result;
+    result.nScore = m_nScore;
+    // The list shows the newest first.
+    for (const QString& strWord : m_astrUsedWords)
+        result.aWords.prepend(strWord.toUpper());
+    result.extra[QStringLiteral("words")] = int(result.aWords.size());
+    return result;
+}
+
 CTessarylChange CTessarylGame::Submit()
 {
     CTessarylChange change;

@@ -10,6 +10,7 @@
 #include "framework/Types.h"
 #include "games/ChainTyping.h"
 #include "games/GameModel.h"
+#include "games/GameResult.h"
 #include "games/tessaryl/TessarylBoard.h"
 #include "games/tessaryl/TessarylFinder.h"
 
@@ -74,6 +75,9 @@ public:
     QString WordAlongPath(const int* anPath, int nMax) const;
     // The used-word list holds the word (whole entries, ignoring A-Z case).
     BOOL IsWordUsed(const QString& strWord) const;
+    // For the records: the score, the words found in the order found (upper case; a loaded game
+    // keeps its saved ones) and the extra "words"; the end time is the caller's.
+    CGameResult GetResult() const;
 
     // The word finder.
     void StartWorker(BOOL bClear);

@@ -30,6 +30,12 @@ public:
     QString GetSaveRefusal() const override;
     void SaveToText(QString& strText) override { m_game.SaveToText(strText); }
     BOOL LoadFromText(const QString& strText) override;
+    CGameResult GetGameResult() const override
+    {
+        CGameResult result = m_game.GetResult();
+        result.dtEnded = QDateTime::currentDateTime();
+        return result;
+    }
     void PauseForDialog() override { PauseWorker(); }
     void ResumeAfterDialog() override
     {

@@ -1,4 +1,5 @@
-// Shared set-up of the shell tests: no dictionary or personal list left behind, and Tessaryl's state.
+// Shared set-up of the shell tests: no dictionary, personal list or records left behind, and
+// Tessaryl's state.
 #pragma once
 #include <QApplication>
 #include <QFile>
@@ -20,6 +21,8 @@ protected:
         RecordingTest::SetUp();
         QFile::remove(DictionaryPath());
         QFile::remove(TestProgramFolder() + "data/personal.pdt");
+        // Each test's games count in records of its own.
+        QFile::remove(TestProgramFolder() + "data/records.json");
     }
     static QVariant StoredValue(const QString& name)
     {

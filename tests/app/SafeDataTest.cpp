@@ -8,6 +8,7 @@
 
 #include "app/AppSession.h"
 #include "framework/Profile.h"
+#include "app/Records.h"
 #include "tests/app/AppTestSupport.h"
 #include "tests/support/FullDisk.h"
 
@@ -95,6 +96,7 @@ TEST_F(SafeDataTest, SigtermMidGameLeavesAsExitDoesWithoutTheQuestionAndWritesEv
     for (int nSignal : {SIGTERM, SIGHUP, SIGINT}) {
         ClearSettings();
         QFile::remove(TestProgramFolder() + "data/personal.pdt");
+        QFile::remove(TestProgramFolder() + "data/records.json");
         CHelper program({"run", TestProgramFolder(), "play"});
         ASSERT_EQ(program.ReadLine(), "playing");
         ASSERT_EQ(program.ReadLine(), "ready");
@@ -107,6 +109,15 @@ TEST_F(SafeDataTest, SigtermMidGameLeavesAsExitDoesWithoutTheQuestionAndWritesEv
         EXPECT_TRUE(text.contains("\nCubeColor=197121\n")) << nSignal << text.toStdString();
         EXPECT_TRUE(text.contains("\nCubeHiScore=777\n")) << nSignal << text.toStdString();
         EXPECT_TRUE(ReadFileBytes(TestProgramFolder() + "data/personal.pdt").contains("\nsignalled\n"));
+        // The game in play counts, under the name last used (none yet: the account's), no one asked.
+        CRecordBook records(TestProgramFolder() + "data/records.json");
+        QString strError;
+        ASSERT_TRUE(records.Reload(strError)) << qPrintable(strError);
+        const QList<CRecordEntry> entries = records.GetEntries("Tessaryl");
+        ASSERT_EQ(entries.size(), 1) << nSignal;
+        EXPECT_EQ(entries[0].nScore, 300);
+        EXPECT_EQ(entries[0].strName, GetAccountName());
+        EXPECT_EQ(records.GetStats("Tessaryl").strBestWord, "CUBE");
     }
 }
 

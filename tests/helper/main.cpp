@@ -5,8 +5,9 @@
 //   scores FOLDER SCORE [COLOUR] starts as the program does, waits, sets Tessaryl's high score (or
 //                                "reset" runs Reset High Scores) and the tile colour, writes the
 //                                scores, waits, exits as Exit does
-//   run FOLDER [play]            runs as the program does; with play a Tessaryl game is started, a
-//                                record of 777 set, a word added and the tile colour changed
+//   run FOLDER [play]            runs as the program does; with play a Tessaryl game of 300 points
+//                                is started, a record of 777 set, a word added and the tile colour
+//                                changed
 #include <QApplication>
 #include <QTextStream>
 #include <cstdio>
@@ -73,6 +74,9 @@ int RunProgram(bool bPlay)
             CScreenHostWnd& host = a.GetMainWnd()->GetScreenHost();
             host.OnCommand(ID_GAME_TESSARYL);
             host.OnCommand(ID_FILE_NEWGAME);
+            // Points and a word, as if played, for the records to count at the end.
+            host.m_wndTessaryl.Game().m_nScore = 300;
+            host.m_wndTessaryl.Game().m_astrUsedWords = QStringList{QStringLiteral("Cube")};
             // As a game does when its score passes the record, and as the preferences do.
             a.m_nCubeHiScore = 777;
             a.m_crCubeColor = RGB(1, 2, 3);

@@ -113,13 +113,12 @@ QString CSpanwrightWnd::GetTracedLine() const
 {
     if (!m_game.IsRunning())
         return QString();
-    QString strLine = m_game.IsLevelDone() ? QStringLiteral("Level complete!") : QString();
+    // A completed level names the level just done; the next begins with the next word.
+    QString strLine = m_game.IsLevelDone() ? QStringLiteral("Level %1 complete!").arg(m_game.Level() - 1)
+                                           : QStringLiteral("Level %1").arg(m_game.Level());
     const QString strWord = m_game.BuildWord();
-    if (!strWord.isEmpty()) {
-        if (!strLine.isEmpty())
-            strLine += QStringLiteral("     ");
-        strLine += WordWithPoints(strWord);
-    }
+    if (!strWord.isEmpty())
+        strLine += QStringLiteral("     ") + WordWithPoints(strWord);
     return strLine;
 }
 

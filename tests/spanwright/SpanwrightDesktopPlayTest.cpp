@@ -7,7 +7,7 @@ protected:
     void SetUp() override
     {
         CSpanwrightFixture::SetUp();
-        m_pDictionary = Keep(MakeDictionary({"cat", "cats", "coats", "coast", "dog", "dogs", "god", "scat", "tot"}));
+        m_pDictionary = Keep(MakeDictionary({"cat", "cats", "coats", "coast", "dog", "dogs", "god", "scat", "tot", "cog"}));
         m_wnd.SetDictionary(m_pDictionary);
         m_settings.m_bVerifyIncorrect = FALSE;
         StartWith("CATSTOG");
@@ -34,21 +34,21 @@ TEST_F(SpanwrightDesktopPlay, ALetterTakesTheFirstFreeTileThatShowsItAndCommands
     EXPECT_EQ(Order(), (V{-1, -1, 0, -1, 2, 1, -1})) << "the second T is the next free one";
     EXPECT_FALSE(m_wnd.TypeLetter(QLatin1Char('t'))) << "both Ts are up";
     EXPECT_FALSE(m_wnd.TypeLetter(QLatin1Char('z')));
-    EXPECT_EQ(m_wnd.GetStatusLine(), QStringLiteral("TOT: 225 points"));
+    EXPECT_EQ(m_wnd.GetStatusLine(), QStringLiteral("Level 1     TOT: 225 points"));
     m_wnd.DoCommand(CGameWnd::GAMECMD_TAKEBACK);
     EXPECT_EQ(Order(), (V{-1, -1, 0, -1, -1, 1, -1}));
     m_wnd.DoCommand(CGameWnd::GAMECMD_CLEARWORD);
     EXPECT_EQ(Order(), (V(SPAN_TILES, -1)));
-    EXPECT_TRUE(m_wnd.GetStatusLine().isEmpty());
+    EXPECT_EQ(m_wnd.GetStatusLine(), QStringLiteral("Level 1"));
 
     Type("cats");
     m_wnd.DoCommand(CGameWnd::GAMECMD_SUBMIT);
     EXPECT_EQ(Game().Score(), 300);
-    EXPECT_EQ(m_wnd.GetStatusLine(), QStringLiteral("CATS: 300 points"));
+    EXPECT_EQ(m_wnd.GetStatusLine(), QStringLiteral("Level 1     CATS: 300 points"));
     Type("cats");
     m_wnd.DoCommand(CGameWnd::GAMECMD_SUBMIT);
     EXPECT_EQ(m_boxes.LastText(), QStringLiteral("You have already used that word"));
-    EXPECT_EQ(m_wnd.GetStatusLine(), QStringLiteral("You have already used that word"));
+    EXPECT_EQ(m_wnd.GetStatusLine(), QStringLiteral("Level 1     You have already used that word"));
 
     // Held or over: nothing.
     m_wnd.DoCommand(CGameWnd::GAMECMD_CLEARWORD);
@@ -70,12 +70,16 @@ TEST_F(SpanwrightDesktopPlay, TheStatusLineSaysWhenALevelIsComplete)
         ASSERT_FALSE(Game().IsLevelDone()) << psz;
     }
     Type("sca");
-    EXPECT_EQ(m_wnd.GetStatusLine(), QStringLiteral("SCA: 225 points     GOD: 225 points"));
+    EXPECT_EQ(m_wnd.GetStatusLine(), QStringLiteral("Level 1     SCA: 225 points     GOD: 225 points"));
     Type("t");
     m_wnd.DoCommand(CGameWnd::GAMECMD_SUBMIT);
     ASSERT_TRUE(Game().IsLevelDone());
-    EXPECT_TRUE(m_wnd.GetStatusLine().startsWith(QStringLiteral("Level complete!")));
-    EXPECT_TRUE(m_wnd.GetStatusLine().endsWith(QStringLiteral("SCAT: 300 points")));
+    EXPECT_EQ(m_wnd.GetStatusLine(), QStringLiteral("Level 1 complete!     SCAT: 300 points"));
+    Type("do");
+    m_wnd.DoCommand(CGameWnd::GAMECMD_CLEARWORD);
+    Type("cog");
+    m_wnd.DoCommand(CGameWnd::GAMECMD_SUBMIT);
+    EXPECT_EQ(m_wnd.GetStatusLine(), QStringLiteral("Level 2     COG: 225 points")) << "the next word begins level 2";
 }
 
 TEST_F(SpanwrightDesktopPlay, TheButtonsToolTipsNameTheirKeysAndTheListTakesNoKeys)

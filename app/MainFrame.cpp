@@ -80,6 +80,11 @@ BOOL CMainFrame::Create()
     AddCommand(pGame, QStringLiteral("&Tessaryl"), ID_GAME_TESSARYL);
     AddCommand(pGame, QStringLiteral("&Spanwright"), ID_GAME_SPANWRIGHT);
     AddCommand(pGame, QStringLiteral("&Cascadio"), ID_GAME_CASCADIO);
+    pGame->addSeparator();
+    AddCommand(pGame, QStringLiteral("Show &All Words"), ID_GAME_SHOWALLWORDS, false)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    connect(pGame, &QMenu::aboutToShow, this, &CMainFrame::UpdateShowAllWords);
+    m_wndScreenHost.m_fnCommandsChanged = [this] { UpdateShowAllWords(); };
     QMenu* pTools = m_pMenuBar->addMenu(QStringLiteral("&Tools"));
     AddCommand(pTools, QStringLiteral("&About Quillotrix..."), ID_APP_ABOUT);
     AddCommand(pTools, QStringLiteral("&Preferences..."), ID_TOOLS_PREFERENCES);
@@ -231,10 +236,20 @@ void CMainFrame::closeEvent(QCloseEvent* pEvent)
 
 void CMainFrame::OnCommand(UINT nID)
 {
-    if (m_wndScreenHost.OnCommand(nID))
+    if (m_wndScreenHost.OnCommand(nID)) {
+        UpdateShowAllWords(); // a game started, opened or quit
         return;
+    }
     if (nID == ID_APP_ABOUT && m_pApp)
         m_pApp->OnAppAbout();
+}
+
+void CMainFrame::UpdateShowAllWords()
+{
+    // The shortcut works only while the item is enabled, so it follows every change, not only
+    // the opening of the menu.
+    if (QAction* pAction = FindCommand(ID_GAME_SHOWALLWORDS))
+        pAction->setEnabled(m_wndScreenHost.CanShowAllWords());
 }
 
 void CMainFrame::OnHelp() { StartHelpViewer(m_wndScreenHost.GetHelpCommandLine()); }

@@ -58,6 +58,8 @@ private:
     // Closes without asking again (Exit has asked already; Ctrl+Q never asks).
     void CloseConfirmed();
     QAction* AddCommand(QMenu* pMenu, const QString& strText, UINT nID, bool bEnabled = true);
+    // Show All Words is offered while Tessaryl shows a cube.
+    void UpdateShowAllWords();
     // Away while minimised or while another program is in front; the games hold their clocks.
     void UpdateAway();
 

@@ -1,5 +1,6 @@
 // CScreenHostWnd: owns the four screens, shows one at a time and carries out the menu commands.
 #pragma once
+#include <QPointer>
 #include <QString>
 #include <array>
 #include <functional>
@@ -10,6 +11,7 @@
 #include "games/tessaryl/TessarylWnd.h"
 
 class CQuillotrixApp;
+class CWordReviewPanel;
 
 // Command numbers of the menu and the tool bar.
 constexpr UINT ID_FILE_NEWGAME = 32776;
@@ -21,6 +23,7 @@ constexpr UINT ID_GAME_MAINSCREEN = 32790;
 constexpr UINT ID_GAME_TESSARYL = 32784;
 constexpr UINT ID_GAME_SPANWRIGHT = 32785;
 constexpr UINT ID_GAME_CASCADIO = 32788;
+constexpr UINT ID_GAME_SHOWALLWORDS = 32810;
 constexpr UINT ID_APP_ABOUT = 57664;
 constexpr UINT ID_APP_EXIT = 57665;
 constexpr UINT ID_TOOLS_PREFERENCES = 32786;
@@ -81,6 +84,13 @@ public:
     // Shows the visible game's status line, or clears it on the main screen.
     void UpdateStatusLine();
 
+    // Show All Words: Tessaryl is on screen with a cube on it.
+    BOOL CanShowAllWords();
+    // The review beside the cube, while it is open (else nullptr).
+    CWordReviewPanel* GetOpenWordReview() const;
+    // Told when what the menu offers may have changed (the screen shown, the review opened or closed).
+    std::function<void()> m_fnCommandsChanged;
+
     // How Exit asks the frame to close (queued, as a posted close request).
     std::function<void()> m_fnPostClose;
 
@@ -105,7 +115,16 @@ private:
     void OnPreferences();
     void HandDictionaryToGames();
     void LayOutScreens();
+    void OnShowAllWords();
+    void CloseWordReview();
+    void NotifyCommandsChanged()
+    {
+        if (m_fnCommandsChanged)
+            m_fnCommandsChanged();
+    }
 
     BOOL m_bDictionaryErrorShown = FALSE;
     CQuillotrixApp* m_pApp;
+    // Made at the first Show All Words; a child widget, so Qt may delete it with the host.
+    QPointer<CWordReviewPanel> m_pWordReview;
 };

@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QLocale>
+#include <QPushButton>
+#include <QShortcut>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -28,7 +30,24 @@ CWordReviewPanel::CWordReviewPanel(QWidget* pParent) : QWidget(pParent)
     pHint->setWordWrap(true);
     pLayout->addWidget(pHint);
     m_pWords = new QListWidget(this);
+    // Columns that fill the panel's width, read down then across like a word list on paper.
+    m_pWords->setFlow(QListView::TopToBottom);
+    m_pWords->setWrapping(true);
+    m_pWords->setResizeMode(QListView::Adjust);
+    m_pWords->setSpacing(2);
     pLayout->addWidget(m_pWords, 1);
+
+    m_pClose = new QPushButton(QStringLiteral("Close"), this);
+    m_pClose->setAutoDefault(false);
+    pLayout->addWidget(m_pClose, 0, Qt::AlignRight);
+    auto fnClose = [this] {
+        if (m_fnClose)
+            m_fnClose();
+    };
+    connect(m_pClose, &QPushButton::clicked, this, fnClose);
+    auto* pEscape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    pEscape->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(pEscape, &QShortcut::activated, this, fnClose);
     connect(m_pWords, &QListWidget::currentRowChanged, this, [this](int nRow) {
         if (m_fnShowPath)
             m_fnShowPath(nRow >= 0 && nRow < m_review.aWords.size() ? m_review.aWords[nRow].anPath : QList<int>());

@@ -29,10 +29,11 @@ void CScreenHostWnd::OnShowAllWords()
         m_wndTessaryl.m_fnReviewEnded = [this] { CloseWordReview(); };
     }
     m_pWordReview->SetReview(review);
-    m_wndTessaryl.ShowReviewPath({}); // a review opened again starts with no word chosen
     m_pWordReview->show();
     LayOutScreens();
-    // The arrow keys walk the list at once; Escape closes it.
+    // The first word is chosen and lit, and the arrow keys walk the list at once; Escape closes it.
+    m_wndTessaryl.ShowReviewPath({}); // no word left lit from a review before
+    m_pWordReview->m_pWords->setCurrentRow(0);
     m_pWordReview->m_pWords->setFocus();
     NotifyCommandsChanged();
 }

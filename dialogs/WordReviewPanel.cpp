@@ -22,6 +22,7 @@ CWordReviewPanel::CWordReviewPanel(QWidget* pParent) : QWidget(pParent)
     m_pCounts->setRootIsDecorated(false);
     m_pCounts->setHeaderLabels({QStringLiteral("Letters"), QStringLiteral("Found"), QStringLiteral("On the cube")});
     m_pCounts->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_pCounts->header()->setStretchLastSection(false);
     m_pCounts->setSelectionMode(QAbstractItemView::NoSelection);
     m_pCounts->setFocusPolicy(Qt::NoFocus);
     pLayout->addWidget(m_pCounts);
@@ -73,8 +74,10 @@ void CWordReviewPanel::SetReview(const CWordReview& review)
             pItem->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
         m_pCounts->addTopLevelItem(pItem);
     }
+    // Every row shows without a scroll bar and without room to spare.
+    const int nRowHeight = m_pCounts->topLevelItemCount() > 0 ? m_pCounts->sizeHintForRow(0) : m_pCounts->fontMetrics().height();
     m_pCounts->setFixedHeight(m_pCounts->header()->sizeHint().height() +
-                              std::max(1, int(review.mapByLength.size())) * m_pCounts->fontMetrics().height() * 3 / 2 + 6);
+                              std::max(1, m_pCounts->topLevelItemCount()) * nRowHeight + 2 * m_pCounts->frameWidth() + 2);
     m_pWords->blockSignals(true);
     m_pWords->clear();
     for (const CReviewWord& w : review.aWords) {

@@ -116,6 +116,8 @@ TEST_F(ShowAllWords, TheReviewOpensBesideTheCubeAndLightsTheChosenWord)
     EXPECT_EQ(rcPanel.width(), int(std::ceil(180 * Host().GetScreenScale() - 1e-6)));
     EXPECT_LE(std::abs(rcScreen.left() - (1000 - rcPanel.right() - 1)), 1) << "centred across";
 
+    EXPECT_EQ(pPanel->m_pWords->currentRow(), 0);
+    EXPECT_EQ(Tessaryl().GetReviewPath(), (QList<int>{0, 1, 2, 5})) << "the first word is chosen and lit";
     // Choosing a word lights its path on the cube.
     pPanel->m_pWords->setCurrentRow(1);
     EXPECT_EQ(Tessaryl().GetReviewPath(), (QList<int>{9, 12, 15, 16}));

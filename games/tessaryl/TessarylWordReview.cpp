@@ -5,6 +5,11 @@
 
 #include "games/ChainTyping.h"
 
+namespace {
+// How many of the player's words beyond the search are traced on the cube.
+constexpr int MAX_TRACED_WORDS = 100;
+} // namespace
+
 CTessarylChange CTessarylGame::EndForReview()
 {
     CTessarylChange change;
@@ -44,17 +49,20 @@ CWordReview CTessarylGame::ReviewWords() const
     }
 
     // The player's words the search does not reach (longer than its deepest pass, or accepted
-    // without the dictionary) are traced as typing them would trace them.
+    // without the dictionary) are traced as typing them would trace them. A played game has few
+    // such words; a saved text made by hand may list thousands, which are shown without a path
+    // rather than hold the review up.
     QStringList astrCells;
     for (const QString& str : m_astrCells)
         astrCells << str.toLower();
+    int nTraced = 0;
     for (const QString& strUsed : m_astrUsedWords) {
         const QString strWord = strUsed.toUpper();
-        if (setListed.contains(strWord))
+        if (strWord.isEmpty() || setListed.contains(strWord))
             continue;
         setListed.insert(strWord);
         CChainTyping typing(astrCells, IsCellNeighbour, TESS_MAX_PATH);
-        bool bTraced = !strWord.isEmpty();
+        bool bTraced = strWord.size() <= 2 * TESS_CELLS && nTraced++ < MAX_TRACED_WORDS;
         for (QChar ch : strWord)
             bTraced = bTraced && typing.TypeLetter(ch);
         QList<int> anPath = bTraced ? typing.GetChain() : QList<int>();

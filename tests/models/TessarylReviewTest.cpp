@@ -146,3 +146,27 @@ TEST_F(TessarylReview, WithoutADictionaryOnlyThePlayersWordsAreListed)
     EXPECT_EQ(review.aWords[0].anPath, (QList<int>{0, 1, 2}));
     EXPECT_EQ(review.Percent(), 100);
 }
+
+TEST_F(TessarylReview, AHandMadeListOfWordsIsReviewedWithoutHoldingUp)
+{
+    // A saved text may list any words; the review traces only so many beyond the search and
+    // skips empty ones.
+    const std::vector<QString> astrA(TESS_CELLS, QStringLiteral("A"));
+    m_game.SetDictionary(nullptr);
+    m_game.SetBoard(astrA.data());
+    for (bool bTracedFirst : {true, false}) {
+        QStringList astrUsed;
+        for (int i = 0; i < 100; ++i)
+            astrUsed << QStringLiteral("Z%1").arg(i); // never on the cube
+        astrUsed.insert(bTracedFirst ? 0 : astrUsed.size(), QStringLiteral("Aaaa"));
+        astrUsed << QString() << QString(60, QChar('a'));
+        m_game.m_astrUsedWords = astrUsed;
+        const CWordReview review = m_game.ReviewWords();
+        EXPECT_EQ(review.aWords.size(), 102) << "the empty word is no word";
+        EXPECT_EQ(review.aWords[0].strWord, QStringLiteral("Z0"));
+        const CReviewWord& aaaa = review.aWords[review.aWords.size() - 2];
+        ASSERT_EQ(aaaa.strWord, QStringLiteral("AAAA"));
+        EXPECT_EQ(aaaa.anPath.size(), bTracedFirst ? 4 : 0) << "traced only within the first hundred";
+        EXPECT_TRUE(review.aWords.back().anPath.isEmpty()) << "longer than any chain";
+    }
+}

@@ -21,6 +21,8 @@ qreal FitScaleBesideReview(QSize space, int cxMin)
     const qreal s = FitScale(space, SCREEN_RECT.Width() + REVIEW_WIDTH, SCREEN_RECT.Height());
     if (REVIEW_WIDTH * s >= cxMin)
         return s;
+    if (space.width() <= cxMin)
+        return 0; // no room beside the panel: the smallest screen
     return FitScale(QSize(space.width() - cxMin, space.height()), SCREEN_RECT.Width(), SCREEN_RECT.Height());
 }
 } // namespace

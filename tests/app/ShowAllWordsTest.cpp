@@ -131,6 +131,9 @@ TEST_F(ShowAllWords, TheReviewOpensBesideTheCubeAndLightsTheChosenWord)
     EXPECT_EQ(pPanel->geometry().left(), ScreenRect().right() + 1);
     EXPECT_LT(ScreenRect().width(), rcAlone.width());
 
+    Host().GetSafeHwnd()->resize(pPanel->minimumWidth() - 10, 600);
+    EXPECT_DOUBLE_EQ(Host().GetScreenScale(), 0.5) << "no room at all: the smallest screen, not the largest";
+
     // At scale 1 the screen is the handheld's 240 by 268 pixels, the panel beside it.
     const int cxPanel = std::max(pPanel->minimumWidth(), 180);
     Host().GetSafeHwnd()->resize(240 + cxPanel, 268);

@@ -23,7 +23,7 @@ std::vector<QString> ReviewBoard()
 }
 } // namespace
 
-class TessarylReview : public ::testing::Test {
+class TessarylGameReview : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -51,7 +51,7 @@ protected:
     CTessarylGame m_game;
 };
 
-TEST_F(TessarylReview, EndingForTheReviewKeepsTheCubeWordsAndScoreAndStopsPlay)
+TEST_F(TessarylGameReview, EndingForTheReviewKeepsTheCubeWordsAndScoreAndStopsPlay)
 {
     Play({9, 12, 15, 16, 13});
     m_game.TapCell(0);
@@ -80,7 +80,7 @@ TEST_F(TessarylReview, EndingForTheReviewKeepsTheCubeWordsAndScoreAndStopsPlay)
     EXPECT_TRUE(m_game.m_bGameRunning);
 }
 
-TEST_F(TessarylReview, TheReviewListsEveryWordWithItsPathWhateverTheBackgroundSearchDid)
+TEST_F(TessarylGameReview, TheReviewListsEveryWordWithItsPathWhateverTheBackgroundSearchDid)
 {
     Play({9, 12, 15, 16, 13});                     // HOUSE, 500
     Play({9, 12, 15, 16, 13, 14, 17, 24, 25});     // HOUSEBOAT, 1350
@@ -135,7 +135,7 @@ TEST_F(TessarylReview, TheReviewListsEveryWordWithItsPathWhateverTheBackgroundSe
     EXPECT_EQ(review.Percent(), 45); // 2075 / 4625 = 44.9 %
 }
 
-TEST_F(TessarylReview, WithoutADictionaryOnlyThePlayersWordsAreListed)
+TEST_F(TessarylGameReview, WithoutADictionaryOnlyThePlayersWordsAreListed)
 {
     Play({0, 1, 2});
     m_game.SetDictionary(nullptr);
@@ -147,7 +147,7 @@ TEST_F(TessarylReview, WithoutADictionaryOnlyThePlayersWordsAreListed)
     EXPECT_EQ(review.Percent(), 100);
 }
 
-TEST_F(TessarylReview, AHandMadeListOfWordsIsReviewedWithoutHoldingUp)
+TEST_F(TessarylGameReview, AHandMadeListOfWordsIsReviewedWithoutHoldingUp)
 {
     // A saved text may list any words; the review traces only so many beyond the search and
     // skips empty ones.

@@ -92,7 +92,14 @@ BOOL CMainFrame::Create()
     AddPlayCommand(pGame, QStringLiteral("&Pause"), CGameWnd::GAMECMD_PAUSE,
                    {QKeySequence(Qt::CTRL | Qt::Key_P), QKeySequence(Qt::Key_Pause)});
     AddPlayCommand(pGame, QStringLiteral("&New Letters"), CGameWnd::GAMECMD_NEWLETTERS, {QKeySequence(Qt::Key_F5)});
-    m_wndScreenHost.m_fnScreenShown = [this] { UpdatePlayCommands(); };
+    pGame->addSeparator();
+    AddCommand(pGame, QStringLiteral("Show &All Words"), ID_GAME_SHOWALLWORDS, false)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    connect(pGame, &QMenu::aboutToShow, this, &CMainFrame::UpdateShowAllWords);
+    m_wndScreenHost.m_fnCommandsChanged = [this] {
+        UpdatePlayCommands();
+        UpdateShowAllWords();
+    };
     UpdatePlayCommands();
     QMenu* pTools = m_pMenuBar->addMenu(QStringLiteral("&Tools"));
     AddCommand(pTools, QStringLiteral("&About Quillotrix..."), ID_APP_ABOUT);
@@ -249,8 +256,10 @@ void CMainFrame::closeEvent(QCloseEvent* pEvent)
 
 void CMainFrame::OnCommand(UINT nID)
 {
-    if (m_wndScreenHost.OnCommand(nID))
+    if (m_wndScreenHost.OnCommand(nID)) {
+        UpdateShowAllWords(); // a game started, opened or quit
         return;
+    }
     if (nID == ID_APP_ABOUT && m_pApp)
         m_pApp->OnAppAbout();
 }
@@ -273,8 +282,9 @@ QAction* CMainFrame::AddPlayCommand(QMenu* pMenu, const QString& strText, CGameW
 void CMainFrame::UpdatePlayCommands()
 {
     // Enabled for what the visible game has, whatever its state: the game itself ignores a command
-    // that cannot apply now, and a disabled action's key would not reach it.
-    CGameWnd* pGame = m_wndScreenHost.GetVisibleGame();
+    // that cannot apply now, and a disabled action's key would not reach it. The word review has
+    // ended its game and takes the keys itself (Escape closes it, the arrows walk its list).
+    CGameWnd* pGame = m_wndScreenHost.GetOpenWordReview() ? nullptr : m_wndScreenHost.GetVisibleGame();
     for (size_t i = 0; i < m_apPlayCommands.size(); ++i) {
         if (m_apPlayCommands[i])
             m_apPlayCommands[i]->setEnabled(pGame && pGame->HasCommand(CGameWnd::EGameCommand(i)));
@@ -296,6 +306,14 @@ void CMainFrame::keyPressEvent(QKeyEvent* pEvent)
         return;
     if (!m_wndScreenHost.TypeLetter(ch))
         ShowNotice(QStringLiteral("No free \"%1\" fits the word").arg(ch.toUpper()), 1500);
+}
+
+void CMainFrame::UpdateShowAllWords()
+{
+    // The shortcut works only while the item is enabled, so it follows every change, not only
+    // the opening of the menu.
+    if (QAction* pAction = FindCommand(ID_GAME_SHOWALLWORDS))
+        pAction->setEnabled(m_wndScreenHost.CanShowAllWords());
 }
 
 void CMainFrame::OnHelp() { StartHelpViewer(m_wndScreenHost.GetHelpCommandLine()); }

@@ -64,6 +64,8 @@ private:
     QAction* AddPlayCommand(QMenu* pMenu, const QString& strText, CGameWnd::EGameCommand eCommand,
                             const QList<QKeySequence>& aKeys);
     void UpdatePlayCommands();
+    // Show All Words is offered while Tessaryl shows a cube.
+    void UpdateShowAllWords();
     // Away while minimised or while another program is in front; the games hold their clocks.
     void UpdateAway();
 

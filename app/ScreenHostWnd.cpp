@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "app/QuillotrixApp.h"
+#include "dialogs/WordReviewPanel.h"
 #include "framework/MessageBox.h"
 #include "framework/Scale.h"
 
@@ -11,6 +12,19 @@ namespace {
 constexpr CRect SCREEN_RECT(0, 0, 240, 268);
 // Below this the letters could no longer be read.
 constexpr qreal MIN_SCREEN_SCALE = 0.5;
+// The word review beside the screen: three quarters of the screen's width, as wide as its own
+// texts need at the least. Wide windows keep the screen as large as without the review.
+constexpr int REVIEW_WIDTH = 180;
+int GetReviewWidth(qreal s, int cxMin) { return std::max(cxMin, int(std::ceil(REVIEW_WIDTH * s - 1e-6))); }
+qreal FitScaleBesideReview(QSize space, int cxMin)
+{
+    const qreal s = FitScale(space, SCREEN_RECT.Width() + REVIEW_WIDTH, SCREEN_RECT.Height());
+    if (REVIEW_WIDTH * s >= cxMin)
+        return s;
+    if (space.width() <= cxMin)
+        return 0; // no room beside the panel: the smallest screen
+    return FitScale(QSize(space.width() - cxMin, space.height()), SCREEN_RECT.Width(), SCREEN_RECT.Height());
+}
 } // namespace
 
 CScreenHostWnd::CScreenHostWnd(CQuillotrixApp* pApp)
@@ -22,6 +36,8 @@ CScreenHostWnd::CScreenHostWnd(CQuillotrixApp* pApp)
 
 CScreenHostWnd::~CScreenHostWnd()
 {
+    // The review panel calls into Tessaryl's window: it goes before the screens.
+    delete m_pWordReview.data();
     // Tessaryl's word search reads the dictionary and the board: it must end before anything goes.
     for (CGameWnd* pGame : GetGames())
         pGame->EndBackgroundWork();
@@ -82,10 +98,16 @@ void CScreenHostWnd::LayOutScreens()
         return;
     CRect rc;
     GetClientRect(&rc);
-    const qreal s = std::max(MIN_SCREEN_SCALE, FitScale(QSize(rc.Width(), rc.Height()), SCREEN_RECT.Width(), SCREEN_RECT.Height()));
+    CWordReviewPanel* pReview = GetOpenWordReview();
+    qreal s = std::max(MIN_SCREEN_SCALE, FitScale(QSize(rc.Width(), rc.Height()), SCREEN_RECT.Width(), SCREEN_RECT.Height()));
+    if (pReview)
+        s = std::max(MIN_SCREEN_SCALE, FitScaleBesideReview(QSize(rc.Width(), rc.Height()), pReview->minimumWidth()));
     const int cx = int(std::ceil(SCREEN_RECT.Width() * s - 1e-6)), cy = int(std::ceil(SCREEN_RECT.Height() * s - 1e-6));
+    const int cxReview = pReview ? GetReviewWidth(s, pReview->minimumWidth()) : 0;
     CRect rcScreen = SCREEN_RECT;
-    rcScreen.OffsetRect(std::max(0, (rc.Width() - cx) / 2), std::max(0, (rc.Height() - cy) / 2));
+    rcScreen.OffsetRect(std::max(0, (rc.Width() - cx - cxReview) / 2), std::max(0, (rc.Height() - cy) / 2));
+    if (pReview)
+        pReview->setGeometry(rcScreen.left + cx, rcScreen.top, cxReview, cy);
     std::array<CWnd*, 4> apScreens{&m_wndMainScreen, &m_wndTessaryl, &m_wndSpanwright, &m_wndCascadio};
     for (CWnd* pScreen : apScreens) {
         if (!pScreen->GetSafeHwnd())
@@ -105,6 +127,8 @@ void CScreenHostWnd::ShowScreen(CWnd* pScreen)
 {
     if (pScreen->IsWindowVisible())
         return;
+    if (pScreen != &m_wndTessaryl)
+        m_wndTessaryl.EndReview(); // leaving Tessaryl closes its review
     if (pScreen != &m_wndMainScreen)
         m_wndMainScreen.ShowWindow(SW_HIDE);
     for (CGameWnd* pGame : GetGames()) {
@@ -113,8 +137,7 @@ void CScreenHostWnd::ShowScreen(CWnd* pScreen)
     }
     pScreen->ShowWindow(SW_SHOW);
     UpdateStatusLine();
-    if (m_fnScreenShown)
-        m_fnScreenShown();
+    NotifyCommandsChanged();
 }
 
 void CScreenHostWnd::UpdateStatusLine()
@@ -172,6 +195,7 @@ BOOL CScreenHostWnd::DoCommand(UINT nID)
     case ID_FILE_QUITGAME: OnQuitGame(); return TRUE;
     case ID_FILE_EXIT: OnExit(); return TRUE;
     case ID_GAME_MAINSCREEN: ShowScreen(&m_wndMainScreen); return TRUE;
+    case ID_GAME_SHOWALLWORDS: OnShowAllWords(); return TRUE;
     case ID_TOOLS_PREFERENCES: OnPreferences(); return TRUE;
     case ID_TOOLS_RESETHIGHSCORES: OnResetHighScores(); return TRUE;
     case ID_TOOLS_HIGHSCORES: OnHighScores(); return TRUE;

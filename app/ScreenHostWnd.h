@@ -2,6 +2,7 @@
 #pragma once
 #include <QHash>
 #include <QSet>
+#include <QPointer>
 #include <QString>
 #include <array>
 #include <functional>
@@ -13,6 +14,7 @@
 #include "games/tessaryl/TessarylWnd.h"
 
 class CQuillotrixApp;
+class CWordReviewPanel;
 
 // Command numbers of the menu and the tool bar.
 constexpr UINT ID_FILE_NEWGAME = 32776;
@@ -24,6 +26,7 @@ constexpr UINT ID_GAME_MAINSCREEN = 32790;
 constexpr UINT ID_GAME_TESSARYL = 32784;
 constexpr UINT ID_GAME_SPANWRIGHT = 32785;
 constexpr UINT ID_GAME_CASCADIO = 32788;
+constexpr UINT ID_GAME_SHOWALLWORDS = 32810;
 constexpr UINT ID_APP_ABOUT = 57664;
 constexpr UINT ID_APP_EXIT = 57665;
 constexpr UINT ID_TOOLS_PREFERENCES = 32786;
@@ -94,8 +97,12 @@ public:
     // Shows the visible game's status line, or clears it on the main screen.
     void UpdateStatusLine();
 
-    // Told after another screen was shown.
-    std::function<void()> m_fnScreenShown;
+    // Show All Words: Tessaryl is on screen with a cube on it.
+    BOOL CanShowAllWords();
+    // The review beside the cube, while it is open (else nullptr).
+    CWordReviewPanel* GetOpenWordReview() const;
+    // Told when what the menu offers may have changed (the screen shown, the review opened or closed).
+    std::function<void()> m_fnCommandsChanged;
 
     // How Exit asks the frame to close (queued, as a posted close request).
     std::function<void()> m_fnPostClose;
@@ -139,6 +146,13 @@ private:
     void ShowRecordsError(const QString& strError);
     void HandDictionaryToGames();
     void LayOutScreens();
+    void OnShowAllWords();
+    void CloseWordReview();
+    void NotifyCommandsChanged()
+    {
+        if (m_fnCommandsChanged)
+            m_fnCommandsChanged();
+    }
 
     BOOL m_bDictionaryErrorShown = FALSE;
     CQuillotrixApp* m_pApp;
@@ -146,4 +160,6 @@ private:
     QSet<QString> m_setRecordErrorsShown;
     // The end line last shown for each game, so that a later game does not inherit it.
     QHash<const CGameWnd*, QString> m_mapEndLines;
+    // Made at the first Show All Words; a child widget, so Qt may delete it with the host.
+    QPointer<CWordReviewPanel> m_pWordReview;
 };

@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QLocale>
+#include <QPushButton>
+#include <QShortcut>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -20,6 +22,7 @@ CWordReviewPanel::CWordReviewPanel(QWidget* pParent) : QWidget(pParent)
     m_pCounts->setRootIsDecorated(false);
     m_pCounts->setHeaderLabels({QStringLiteral("Letters"), QStringLiteral("Found"), QStringLiteral("On the cube")});
     m_pCounts->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_pCounts->header()->setStretchLastSection(false);
     m_pCounts->setSelectionMode(QAbstractItemView::NoSelection);
     m_pCounts->setFocusPolicy(Qt::NoFocus);
     pLayout->addWidget(m_pCounts);
@@ -28,7 +31,24 @@ CWordReviewPanel::CWordReviewPanel(QWidget* pParent) : QWidget(pParent)
     pHint->setWordWrap(true);
     pLayout->addWidget(pHint);
     m_pWords = new QListWidget(this);
+    // Columns that fill the panel's width, read down then across like a word list on paper.
+    m_pWords->setFlow(QListView::TopToBottom);
+    m_pWords->setWrapping(true);
+    m_pWords->setResizeMode(QListView::Adjust);
+    m_pWords->setSpacing(2);
     pLayout->addWidget(m_pWords, 1);
+
+    m_pClose = new QPushButton(QStringLiteral("Close"), this);
+    m_pClose->setAutoDefault(false);
+    pLayout->addWidget(m_pClose, 0, Qt::AlignRight);
+    auto fnClose = [this] {
+        if (m_fnClose)
+            m_fnClose();
+    };
+    connect(m_pClose, &QPushButton::clicked, this, fnClose);
+    auto* pEscape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    pEscape->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(pEscape, &QShortcut::activated, this, fnClose);
     connect(m_pWords, &QListWidget::currentRowChanged, this, [this](int nRow) {
         if (m_fnShowPath)
             m_fnShowPath(nRow >= 0 && nRow < m_review.aWords.size() ? m_review.aWords[nRow].anPath : QList<int>());
@@ -54,8 +74,10 @@ void CWordReviewPanel::SetReview(const CWordReview& review)
             pItem->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
         m_pCounts->addTopLevelItem(pItem);
     }
+    // Every row shows without a scroll bar and without room to spare.
+    const int nRowHeight = m_pCounts->topLevelItemCount() > 0 ? m_pCounts->sizeHintForRow(0) : m_pCounts->fontMetrics().height();
     m_pCounts->setFixedHeight(m_pCounts->header()->sizeHint().height() +
-                              std::max(1, int(review.mapByLength.size())) * m_pCounts->fontMetrics().height() * 3 / 2 + 6);
+                              std::max(1, m_pCounts->topLevelItemCount()) * nRowHeight + 2 * m_pCounts->frameWidth() + 2);
     m_pWords->blockSignals(true);
     m_pWords->clear();
     for (const CReviewWord& w : review.aWords) {

@@ -9,6 +9,7 @@
 
 class QLabel;
 class QListWidget;
+class QPushButton;
 class QTreeWidget;
 
 class CWordReviewPanel : public QWidget {
@@ -21,10 +22,13 @@ public:
 
     // Called with the path of the word chosen (empty when none is).
     std::function<void(const QList<int>& anPath)> m_fnShowPath;
+    // The player closes the review: the Close button or Escape.
+    std::function<void()> m_fnClose;
 
     QLabel* m_pSummary = nullptr;
     QTreeWidget* m_pCounts = nullptr;
     QListWidget* m_pWords = nullptr;
+    QPushButton* m_pClose = nullptr;
 
 private:
     CWordReview m_review;

@@ -30,6 +30,8 @@ constexpr int GetBValue(COLORREF c) { return int((c >> 16) & 0xFF); }
 // Message-box buttons and answers.
 constexpr UINT MB_OK = 0x0;
 constexpr UINT MB_YESNO = 0x4;
+// The buttons part of a box type.
+constexpr UINT MB_TYPEMASK = 0xF;
 constexpr UINT MB_ICONQUESTION = 0x20;
 constexpr UINT MB_ICONEXCLAMATION = 0x30;
 constexpr UINT MB_ICONINFORMATION = 0x40;

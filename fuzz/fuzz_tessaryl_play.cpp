@@ -2,7 +2,8 @@
 // (one character a byte), the rest a script of taps, submits, hints, new games, quits, word
 // searches and save-and-load round trips. After every step the game must hold together: a running
 // board fully lettered, the chain a path of touching cells, the score within its limits; and a
-// game saved, read back and saved again gives the same text.
+// game saved, read back and saved again gives the same text. At the end Show All Words: the game
+// ends, and every word of the review lies on the cube along its path.
 #include <QByteArray>
 #include <QSet>
 #include <QString>
@@ -142,6 +143,44 @@ void RoundTrip(CTessarylGame& game)
     Check(game.LoadFromText(strAgain));
 }
 
+void CheckReview(const CTessarylGame& game, const CWordReview& review)
+{
+    QSet<QString> setPlayer, setWords;
+    for (const QString& str : game.m_astrUsedWords)
+        if (!str.isEmpty())
+            setPlayer.insert(str.toUpper());
+    qint64 nFullScore = 0;
+    int nFound = 0, nCounted = 0;
+    for (qsizetype i = 0; i < review.aWords.size(); ++i) {
+        const CReviewWord& w = review.aWords[i];
+        Check(!w.strWord.isEmpty() && !setWords.contains(w.strWord));
+        setWords.insert(w.strWord);
+        if (i > 0) {
+            const QString& strBefore = review.aWords[i - 1].strWord;
+            Check(strBefore.size() < w.strWord.size() || (strBefore.size() == w.strWord.size() && strBefore < w.strWord));
+        }
+        Check(w.bFound == setPlayer.contains(w.strWord));
+        nFound += w.bFound;
+        nFullScore += w.nPoints;
+        // A word the search found always has its path; only the player's may lack one.
+        Check(!w.anPath.isEmpty() || w.bFound);
+        for (qsizetype k = 0; k < w.anPath.size(); ++k) {
+            Check(w.anPath[k] >= 0 && w.anPath[k] < TESS_CELLS && !w.anPath.mid(0, k).contains(w.anPath[k]));
+            if (k > 0)
+                Check(IsCellNeighbour(w.anPath[k - 1], w.anPath[k]));
+        }
+        if (!w.anPath.isEmpty())
+            Check(game.WordAlongPath(w.anPath.constData(), int(w.anPath.size())).toUpper() == w.strWord);
+    }
+    for (auto it = review.mapByLength.begin(); it != review.mapByLength.end(); ++it) {
+        Check(it.value().first >= 0 && it.value().first <= it.value().second);
+        nCounted += it.value().second;
+    }
+    Check(setPlayer.size() == nFound && review.nFound == nFound);
+    Check(nCounted == review.aWords.size() && review.nFullScore == nFullScore);
+    Check(review.Percent() >= 0 && (review.nPlayerScore > review.nFullScore || review.Percent() <= 100));
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
@@ -218,6 +257,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
     }
     RoundTrip(game);
     CheckGame(game, false);
+    if (game.HasCube()) {
+        game.EndForReview();
+        Check(!game.m_bGameRunning && game.m_nSelCount == 0 && game.HasCube());
+        game.SetDictionary(&Words());
+        const CWordReview review = game.ReviewWords();
+        game.SetDictionary(nullptr);
+        CheckReview(game, review);
+    }
     Check(!game.IsWorkerAlive());
     return 0;
 }

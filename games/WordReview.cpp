@@ -20,7 +20,8 @@ CWordReview MakeWordReview(const QStringList& aWords, const QList<QList<int>>& a
     review.nPlayerScore = nPlayerScore;
     QSet<QString> setPlayer;
     for (const QString& str : aPlayerWords)
-        setPlayer.insert(str.toUpper());
+        if (!str.isEmpty())
+            setPlayer.insert(str.toUpper());
 
     QSet<QString> setListed;
     for (qsizetype i = 0; i < aWords.size(); ++i) {

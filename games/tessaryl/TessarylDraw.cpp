@@ -159,7 +159,7 @@ void CTessarylWnd::DrawCell(int nCell, CDC* pDC)
 
     CFont* pOldFont = pDC->SelectObject(&m_fontLetters);
     pDC->SetBkMode(TRANSPARENT);
-    pDC->SetTextColor(m_game.IsSelected(nCell) ? SelectedColor() : NormalColor());
+    pDC->SetTextColor(m_game.IsSelected(nCell) || IsOnReviewPath(nCell) ? SelectedColor() : NormalColor());
     CRect rcText = m_arcCellText[nCell];
     pDC->DrawText(m_game.m_astrCells[nCell], &rcText, DT_CENTER | DT_VCENTER);
     pDC->SelectObject(pOldFont);

@@ -225,7 +225,8 @@ void CTessarylFinder::SearchFrom(int nCell, int nPrevious, int nDepth, int nNode
             const int nNext = g_anCellNeighbours[nCell][nSlot];
             if (nNext < 0)
                 break;
-            GiveWayToInterface();
+            if (m_bPaced)
+                GiveWayToInterface();
             if (nNext != nPrevious)
                 SearchFrom(nNext, nCell, nDepth + 1, nNode);
         }

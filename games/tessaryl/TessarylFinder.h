@@ -62,6 +62,9 @@ public:
     // directly with no thread running). A path stops where its letters begin no word; the
     // dictionary's answers are remembered per letter string within one search.
     void RunWordSearch();
+    // Off for a search someone waits for (the review of a finished cube): it runs at full speed
+    // instead of giving way between steps as the background thread does.
+    void SetPaced(BOOL bPaced) { m_bPaced = bPaced; }
 
 private:
     void WorkerThreadProc();
@@ -92,6 +95,7 @@ private:
     int m_nSearchLen = 0;
     QString m_strSearchWord;
     int m_nDepthLimit = 0; // deepest path index allowed in the current pass
+    BOOL m_bPaced = TRUE;
 
     // Letter trie remembering the dictionary's answers for the strings met in this search.
     struct MemoNode {

@@ -11,6 +11,7 @@
 #include "games/ChainTyping.h"
 #include "games/GameModel.h"
 #include "games/GameResult.h"
+#include "games/WordReview.h"
 #include "games/tessaryl/TessarylBoard.h"
 #include "games/tessaryl/TessarylFinder.h"
 
@@ -88,6 +89,16 @@ public:
     BOOL IsWorkerAlive() const { return m_finder.IsWorkerAlive(); }
     CTessarylFinder& Finder() { return m_finder; }
     const CTessarylFinder& Finder() const { return m_finder; }
+
+    // Show All Words. Ending for the review stops the game and the finder but keeps the cube, the
+    // player's words and the score on show.
+    CTessarylChange EndForReview();
+    // A cube is laid out, in a running game or one ended for the review.
+    BOOL HasCube() const { return !m_astrCells[0].isEmpty(); }
+    // Every word on the cube with its path, the player's words marked. The review runs a search
+    // of its own to the end, so a background search cut short, hints taken from the list or a
+    // list emptied after the preferences never hide a word.
+    CWordReview ReviewWords() const;
 
     // The saved text. Loading refuses (FALSE, nothing changed) a text that cannot be a game.
     void SaveToText(QString& strText) const;

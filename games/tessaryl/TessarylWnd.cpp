@@ -51,6 +51,7 @@ void CTessarylWnd::SetDictionary(CDictionary* pDictionary)
 
 void CTessarylWnd::NewGame()
 {
+    EndReview();
     ShowChange(m_game.NewGame());
 }
 
@@ -63,7 +64,10 @@ void CTessarylWnd::QuitGame()
 
 QString CTessarylWnd::GetSaveRefusal() const
 {
-    return m_game.m_astrCells[0].isEmpty() ? QStringLiteral("Can't save: Game not started") : QString();
+    if (!m_game.HasCube())
+        return QStringLiteral("Can't save: Game not started");
+    // A cube kept on show after Show All Words: opened again it would be played with every word known.
+    return m_game.m_bGameRunning ? QString() : QStringLiteral("Can't save: Game over");
 }
 
 BOOL CTessarylWnd::LoadFromText(const QString& strText)
@@ -71,6 +75,7 @@ BOOL CTessarylWnd::LoadFromText(const QString& strText)
     CTessarylChange change;
     if (!m_game.LoadFromText(strText, &change))
         return FALSE;
+    EndReview();
     ShowChange(change);
     return TRUE;
 }

@@ -1,7 +1,9 @@
 // CTessarylWnd: the Tessaryl game window: draws the cube of letters, the buttons, the score and
 // the used-word list, maps taps to cells and buttons, and leaves the rules to CTessarylGame.
 #pragma once
+#include <QList>
 #include <QString>
+#include <functional>
 
 #include "framework/ListBox.h"
 #include "games/GameWnd.h"
@@ -63,6 +65,18 @@ public:
     // Lays out a known board and runs a game on it, then shows it.
     void SetBoard(const QString* astrCells);
 
+    // Show All Words: after the question (only while a game runs) ends the game, counts it as
+    // ended and fills the review of every word on the cube. FALSE, with nothing changed, when
+    // there is no cube or the player says No.
+    BOOL ShowAllWords(CWordReview& review);
+    // While the review is open the cube lights the chosen word's path as a selected chain.
+    void ShowReviewPath(const QList<int>& anPath);
+    // Closes the review: the lit path goes and the host hears of it (m_fnReviewEnded).
+    void EndReview();
+    BOOL IsReviewing() const { return m_bReviewing; }
+    const QList<int>& GetReviewPath() const { return m_anReviewPath; }
+    std::function<void()> m_fnReviewEnded;
+
     // Drawing and hit testing.
     void DrawCell(int nCell, CDC* pDC = nullptr);
     void DrawAllCells(CDC* pDC = nullptr);
@@ -108,7 +122,11 @@ private:
     void DrawBackground(CDC* pDC);
     void CopyBitmap(CDC* pDC, CBitmap& bitmap, int x, int y, int cx, int cy, int xSrc);
 
+    BOOL IsOnReviewPath(int nCell) const { return m_bReviewing && m_anReviewPath.contains(nCell); }
+
     CTessarylGame m_game;
+    BOOL m_bReviewing = FALSE;
+    QList<int> m_anReviewPath;
     CDictionaryWordCheck m_wordCheck;
     AppSettings* m_pApp = nullptr;
     CListBox m_wndUsedWords; // shows m_game.m_astrUsedWords

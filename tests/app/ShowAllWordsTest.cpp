@@ -179,3 +179,25 @@ TEST_F(ShowAllWords, TheReviewClosesOnCloseEscapeANewGameAnOpenedGameOrLeavingTe
     Host().GetSafeHwnd()->resize(1000, 600);
     EXPECT_LE(std::abs(ScreenRect().left() - (1000 - ScreenRect().right() - 1)), 1);
 }
+
+TEST_F(ShowAllWords, WhileTheReviewIsOpenItAloneTakesEscapeAndThePlayKeys)
+{
+    // Two shortcuts on one key cancel each other out: the play commands must stand aside.
+    const auto fnEnabledWith = [this](const QKeySequence& key) {
+        QStringList astrItems;
+        for (QAction* pMenu : m_pFrame->menuBar()->actions())
+            for (QAction* pItem : pMenu->menu()->actions())
+                if (pItem->isEnabled() && pItem->shortcuts().contains(key))
+                    astrItems << pItem->text();
+        return astrItems;
+    };
+    StartKnownGame();
+    EXPECT_EQ(fnEnabledWith(QKeySequence(Qt::Key_Escape)), QStringList{"Cl&ear the Word"});
+    OpenReview();
+    ASSERT_NE(Host().GetOpenWordReview(), nullptr);
+    for (int nKey : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Backspace})
+        EXPECT_TRUE(fnEnabledWith(QKeySequence(nKey)).isEmpty()) << nKey;
+    Host().GetOpenWordReview()->m_pClose->click();
+    ASSERT_EQ(Host().GetOpenWordReview(), nullptr);
+    EXPECT_EQ(fnEnabledWith(QKeySequence(Qt::Key_Escape)), QStringList{"Cl&ear the Word"});
+}

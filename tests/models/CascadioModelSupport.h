@@ -8,33 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/models/ListWordCheck.h"
 #include "framework/Clock.h"
 #include "games/cascadio/CascadioGame.h"
-
-// Words from a list; an unknown word is offered for adding when bOffer is set, and added on bYes.
-class CCascadioListCheck : public IWordCheck {
-public:
-    explicit CCascadioListCheck(QStringList aWords = {})
-    {
-        for (const QString& str : aWords)
-            m_aWords.insert(str.toUpper());
-    }
-    bool Contains(const QString& strWord) override { return m_aWords.contains(strWord.toUpper()); }
-    bool IsAddOfferOn() const override { return bOffer; }
-    bool AskToAdd(const QString& strWord) override
-    {
-        aAsked << strWord;
-        if (bYes)
-            m_aWords.insert(strWord.toUpper());
-        return bYes;
-    }
-    bool bOffer = false;
-    bool bYes = false;
-    QStringList aAsked;
-
-private:
-    QSet<QString> m_aWords;
-};
 
 // The position with its letters from seven rows of seven, top row first ('q' is a "Qu" tile) and
 // only the critters given: (column, row, value).

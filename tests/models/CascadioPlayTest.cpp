@@ -18,7 +18,7 @@ protected:
         TapCells(aCells);
         return m_game.SubmitWord(&m_check);
     }
-    CCascadioListCheck m_check{{"cat", "dog", "quiz"}};
+    CListWordCheck m_check{{"cat", "dog", "quiz"}};
 };
 
 TEST_F(CascadioPlayModel, ChainRules)
@@ -68,7 +68,7 @@ TEST_F(CascadioPlayModel, SubmissionOutcomes)
         EXPECT_EQ(result.strNotice, QString::fromLatin1(test.pszNotice));
         EXPECT_TRUE(m_game.Score() == test.nScore && m_game.PathLength() == 0) << test.pszNotice;
     }
-    EXPECT_EQ(m_check.aAsked, (QStringList{"XXX", "XXX"}));
+    EXPECT_EQ(m_check.astrAsked, (QStringList{"XXX", "XXX"}));
 
     // Two cells spelling three letters through "Qu" are too short; the chain stays.
     CCascadioSubmitResult result = Submit({{0, 6}, {1, 6}});

@@ -14,7 +14,7 @@ protected:
         TapCells(aCells);
         return m_game.SubmitWord(&m_check);
     }
-    CCascadioListCheck m_check{{"cat", "dog", "quiz"}};
+    CListWordCheck m_check{{"cat", "dog", "quiz"}};
 };
 
 TEST_F(CascadioRecordModel, WordsInOrderAndEveryCritterOnAWordsTileIsCaught)

@@ -4,6 +4,7 @@
 #include <QSet>
 
 #include "games/GameModel.h"
+#include "tests/models/ListWordCheck.h"
 
 TEST(SavedTextReader, NumbersReadAsTheCLibraryDoes)
 {
@@ -47,39 +48,21 @@ TEST(SavedTextReader, FieldsAndTheEndOfTheText)
     EXPECT_TRUE(reader.AtEnd());
 }
 
-namespace {
-class CListCheck : public IWordCheck {
-public:
-    QSet<QString> words;
-    bool bOffer = true;
-    bool bAnswer = false;
-    QStringList asked;
-    bool Contains(const QString& s) override { return words.contains(s.toLower()); }
-    bool IsAddOfferOn() const override { return bOffer; }
-    bool AskToAdd(const QString& s) override
-    {
-        asked << s;
-        if (bAnswer)
-            words.insert(s.toLower());
-        return bAnswer;
-    }
-};
-} // namespace
-
 TEST(WordCheck, KnownAskedAndRefusedWords)
 {
-    CListCheck check;
-    check.words = {QStringLiteral("cat")};
+    CListWordCheck check;
+    check.bOffer = true;
+    check.words = {QStringLiteral("CAT")};
     QString strNotice = QStringLiteral("stale");
     EXPECT_TRUE(CheckWordWithOffer(&check, QStringLiteral("CAT"), strNotice));
     EXPECT_TRUE(strNotice.isEmpty());
-    EXPECT_TRUE(check.asked.isEmpty());
+    EXPECT_TRUE(check.astrAsked.isEmpty());
 
     EXPECT_FALSE(CheckWordWithOffer(&check, QStringLiteral("RLS"), strNotice));
-    EXPECT_EQ(check.asked, QStringList{QStringLiteral("RLS")});
+    EXPECT_EQ(check.astrAsked, QStringList{QStringLiteral("RLS")});
     EXPECT_TRUE(strNotice.isEmpty()) << "a No needs no further message";
 
-    check.bAnswer = true;
+    check.bYes = true;
     EXPECT_TRUE(CheckWordWithOffer(&check, QStringLiteral("QAT"), strNotice));
     EXPECT_TRUE(check.Contains(QStringLiteral("qat")));
 

@@ -41,7 +41,7 @@ protected:
         return n;
     }
 
-    CSpanwrightListCheck m_check{{"cat", "cats", "coats", "coast", "ascot", "tacos", "acts", "dog", "dogs", "god", "gods",
+    CListWordCheck m_check{{"cat", "cats", "coats", "coast", "ascot", "tacos", "acts", "dog", "dogs", "god", "gods",
                             "cod", "cot", "doc", "goad", "toga", "togas", "scat", "catdog", "catdogs"}};
     int m_nHigh = 0;
     CSpanwrightGame m_game;

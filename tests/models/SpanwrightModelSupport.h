@@ -10,36 +10,10 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/models/ListWordCheck.h"
 #include "dictionary/Dictionary.h"
 #include "dictionary/DictionaryWriter.h"
 #include "games/spanwright/SpanwrightGame.h"
-
-// The words of a plain list; unknown words are offered for adding when bOffer is set, and the
-// answer is bYes.
-class CSpanwrightListCheck : public IWordCheck {
-public:
-    explicit CSpanwrightListCheck(QStringList astrWords = {})
-    {
-        for (const QString& str : astrWords)
-            m_words.insert(str.toUpper());
-    }
-    bool Contains(const QString& strWord) override { return m_words.contains(strWord.toUpper()); }
-    bool IsAddOfferOn() const override { return bOffer; }
-    bool AskToAdd(const QString& strWord) override
-    {
-        astrAsked << strWord;
-        if (bYes)
-            m_words.insert(strWord.toUpper());
-        return bYes;
-    }
-
-    bool bOffer = false;
-    bool bYes = false;
-    QStringList astrAsked;
-
-private:
-    QSet<QString> m_words;
-};
 
 // The C library's sequence, counted.
 class CSpanwrightCountingRandom : public CGameRandom {

@@ -10,7 +10,7 @@ protected:
         m_game.NewGame();
         ASSERT_TRUE(m_game.LoadFromText(GameText("CATSDOG")));
     }
-    CSpanwrightListCheck m_check{{"cats", "dog", "god", "cat", "cod"}};
+    CListWordCheck m_check{{"cats", "dog", "god", "cat", "cod"}};
     CSpanwrightGame m_game;
 };
 

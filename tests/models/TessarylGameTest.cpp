@@ -30,7 +30,7 @@ class TessarylGame : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_check.m_words = {"ABS", "ABSOLUTE", "HOUSE", "QUIZ", "USE"};
+        m_check.words = {"ABS", "ABSOLUTE", "HOUSE", "QUIZ", "USE"};
         m_game.SetWordCheck(&m_check);
         m_game.SetHighScore(&m_nHiScore);
         const std::vector<QString> board =
@@ -43,7 +43,7 @@ protected:
             m_game.TapCell(n);
     }
 
-    CTessarylListCheck m_check;
+    CListWordCheck m_check;
     int m_nHiScore = 0;
     CScriptedRandom m_random;
     CTessarylGame m_game{m_random};
@@ -123,13 +123,13 @@ TEST_F(TessarylGame, RefusedWordsAndTheAddWordOffer)
     EXPECT_TRUE(Selection(m_game).empty());
     EXPECT_EQ(m_game.m_nScore, 225);
 
-    m_check.m_bOffer = true;
+    m_check.bOffer = true;
     for (bool bYes : {false, true}) {
-        m_check.m_bAnswer = bYes;
+        m_check.bYes = bYes;
         Tap({9, 12, 15});
         change = m_game.Submit();
         EXPECT_TRUE(change.strNotice.isEmpty()) << "the question was the message";
-        EXPECT_EQ(m_check.m_astrAsked.back(), QStringLiteral("HOU"));
+        EXPECT_EQ(m_check.astrAsked.back(), QStringLiteral("HOU"));
         EXPECT_TRUE(Selection(m_game).empty());
         EXPECT_EQ(m_game.m_nScore, bYes ? 450 : 225);
     }
@@ -152,7 +152,7 @@ TEST_F(TessarylGame, HintsRevealOneLetterAPressThroughTheGivenRandomSource)
     EXPECT_EQ(m_game.m_nScore, 5) << "too few points to pay: the letter comes free";
     m_game.GiveHint();
     EXPECT_EQ(m_game.GiveHint().strNotice, QStringLiteral("That's the entire word!"));
-    m_check.m_words.insert("DOG");
+    m_check.words.insert("DOG");
     m_game.Submit();
     EXPECT_EQ(m_game.m_astrUsedWords, QStringList{"Dog"});
 

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/models/ListWordCheck.h"
 #include "dictionary/Dictionary.h"
 #include "dictionary/DictionaryWriter.h"
 #include "games/tessaryl/TessarylGame.h"
@@ -25,24 +26,6 @@ inline std::unique_ptr<CDictionary> MakeModelDictionary(std::vector<std::string>
     EXPECT_TRUE(pDictionary->LoadDictionaryFromData(BuildDictionaryImage(aWords, nBlocks)));
     return pDictionary;
 }
-
-// The word check as a plain list; the add-word question answered from bAnswer and recorded.
-class CTessarylListCheck : public IWordCheck {
-public:
-    bool Contains(const QString& strWord) override { return m_words.contains(strWord.toUpper()); }
-    bool IsAddOfferOn() const override { return m_bOffer; }
-    bool AskToAdd(const QString& strWord) override
-    {
-        m_astrAsked << strWord;
-        if (m_bAnswer)
-            m_words.insert(strWord.toUpper());
-        return m_bAnswer;
-    }
-    QSet<QString> m_words;
-    bool m_bOffer = false;
-    bool m_bAnswer = false;
-    QStringList m_astrAsked;
-};
 
 // A board of X cells with each word laid along its cells; 'q' stands for a QU cell.
 inline std::vector<QString> MakeModelBoard(std::initializer_list<std::pair<const char*, std::vector<int>>> aWords)

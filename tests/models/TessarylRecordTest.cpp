@@ -7,7 +7,7 @@ class TessarylRecordModel : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_check.m_words = {"ABS", "HOUSE", "QUIZ", "USE"};
+        m_check.words = {"ABS", "HOUSE", "QUIZ", "USE"};
         m_game.SetWordCheck(&m_check);
         const std::vector<QString> board =
             MakeModelBoard({{"ABS", {0, 1, 2}}, {"HOUSE", {9, 12, 15, 16, 13}}, {"qIZ", {18, 19, 20}}});
@@ -19,7 +19,7 @@ protected:
             m_game.TapCell(n);
         m_game.Submit();
     }
-    CTessarylListCheck m_check;
+    CListWordCheck m_check;
     CGameRandom m_random;
     CTessarylGame m_game{m_random};
 };

@@ -28,7 +28,7 @@ protected:
     void SetUp() override
     {
         for (const std::string& str : kWords)
-            m_check.m_words.insert(QString::fromStdString(str).toUpper());
+            m_check.words.insert(QString::fromStdString(str).toUpper());
         m_game.SetWordCheck(&m_check);
         m_game.SetDictionary(m_pDictionary.get());
         const std::vector<QString> board = ReviewBoard();
@@ -47,7 +47,7 @@ protected:
     }
 
     std::unique_ptr<CDictionary> m_pDictionary = MakeModelDictionary(kWords);
-    CTessarylListCheck m_check;
+    CListWordCheck m_check;
     CTessarylGame m_game;
 };
 

@@ -11,7 +11,6 @@
 #include <unistd.h>
 
 #include "framework/Files.h"
-#include "games/WordScore.h"
 
 namespace {
 
@@ -253,7 +252,14 @@ bool CRecordBook::AddGame(const QString& strGame, const CGameResult& result, con
     entry.extra = result.extra;
     entry.strId = NewId();
 
-    auto fnChange = [strGame, entry, aWords = result.aWords](QJsonObject& root) {
+    int nGameBestPoints = 0;
+    const QString strGameBest = result.BestWord(&nGameBestPoints);
+    QString strGameLongest;
+    for (const QString& strWord : result.aWords)
+        if (strWord.size() > strGameLongest.size())
+            strGameLongest = strWord;
+    auto fnChange = [strGame, entry, nWords = result.aWords.size(), strGameBest, nGameBestPoints,
+                     strGameLongest](QJsonObject& root) {
         QJsonObject games = root.value(GAMES).toObject();
         QJsonObject game = games.value(strGame).toObject();
 
@@ -278,22 +284,14 @@ bool CRecordBook::AddGame(const QString& strGame, const CGameResult& result, con
         stats[QStringLiteral("played")] = fnInt("played") + 1;
         stats[QStringLiteral("totalScore")] = fnInt("totalScore") + entry.nScore;
         stats[QStringLiteral("bestScore")] = std::max<qint64>(fnInt("bestScore"), entry.nScore);
-        stats[QStringLiteral("totalWords")] = fnInt("totalWords") + aWords.size();
-        QString strBest = stats.value(QStringLiteral("bestWord")).toString();
-        qint64 nBestPoints = fnInt("bestWordScore");
-        QString strLongest = stats.value(QStringLiteral("longestWord")).toString();
-        for (const QString& strWord : aWords) {
-            // Ties keep the word found first.
-            if (WordScore(strWord) > nBestPoints) {
-                nBestPoints = WordScore(strWord);
-                strBest = strWord;
-            }
-            if (strWord.size() > strLongest.size())
-                strLongest = strWord;
+        stats[QStringLiteral("totalWords")] = fnInt("totalWords") + nWords;
+        // Ties keep the word found first.
+        if (nGameBestPoints > fnInt("bestWordScore")) {
+            stats[QStringLiteral("bestWord")] = strGameBest;
+            stats[QStringLiteral("bestWordScore")] = nGameBestPoints;
         }
-        stats[QStringLiteral("bestWord")] = strBest;
-        stats[QStringLiteral("bestWordScore")] = nBestPoints;
-        stats[QStringLiteral("longestWord")] = strLongest;
+        if (strGameLongest.size() > stats.value(QStringLiteral("longestWord")).toString().size())
+            stats[QStringLiteral("longestWord")] = strGameLongest;
         game[STATS] = stats;
 
         games[strGame] = game;

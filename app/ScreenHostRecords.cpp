@@ -7,7 +7,6 @@
 #include "app/ScreenHostWnd.h"
 #include "dialogs/RecordsDlg.h"
 #include "framework/MessageBox.h"
-#include "games/WordScore.h"
 
 namespace {
 
@@ -30,14 +29,8 @@ QString EndLine(const QString& strHow, const CGameResult& result, int nPlace)
     const QLocale locale;
     QString str = QStringLiteral("%1: %2 points").arg(strHow, locale.toString(result.nScore));
     str += nPlace > 0 ? QStringLiteral(", %1 place.").arg(OrdinalPlace(nPlace)) : QStringLiteral(".");
-    QString strBest;
     int nBest = 0;
-    for (const QString& strWord : result.aWords) {
-        if (WordScore(strWord) > nBest) {
-            nBest = WordScore(strWord);
-            strBest = strWord;
-        }
-    }
+    const QString strBest = result.BestWord(&nBest);
     if (!strBest.isEmpty())
         str += QStringLiteral(" Best word: %1 (%2)").arg(strBest, locale.toString(nBest));
     return str;

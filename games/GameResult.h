@@ -5,6 +5,8 @@
 #include <QJsonObject>
 #include <QStringList>
 
+#include "games/WordScore.h"
+
 struct CGameResult {
     int nScore = 0;
     QDateTime dtEnded;
@@ -12,4 +14,20 @@ struct CGameResult {
     QStringList aWords;
     // Tessaryl "words"; Cascadio "words" and "critters"; Spanwright "level" and "letters".
     QJsonObject extra;
+
+    // The word worth most points, the first of equals; empty (and 0 points) without words.
+    QString BestWord(int* pnPoints = nullptr) const
+    {
+        QString strBest;
+        int nBest = 0;
+        for (const QString& strWord : aWords) {
+            if (WordScore(strWord) > nBest) {
+                nBest = WordScore(strWord);
+                strBest = strWord;
+            }
+        }
+        if (pnPoints)
+            *pnPoints = nBest;
+        return strBest;
+    }
 };

@@ -95,7 +95,6 @@ BOOL CMainFrame::Create()
     pGame->addSeparator();
     AddCommand(pGame, QStringLiteral("Show &All Words"), ID_GAME_SHOWALLWORDS, false)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-    connect(pGame, &QMenu::aboutToShow, this, &CMainFrame::UpdateShowAllWords);
     m_wndScreenHost.m_fnCommandsChanged = [this] {
         UpdatePlayCommands();
         UpdateShowAllWords();
@@ -256,10 +255,8 @@ void CMainFrame::closeEvent(QCloseEvent* pEvent)
 
 void CMainFrame::OnCommand(UINT nID)
 {
-    if (m_wndScreenHost.OnCommand(nID)) {
-        UpdateShowAllWords(); // a game started, opened or quit
+    if (m_wndScreenHost.OnCommand(nID))
         return;
-    }
     if (nID == ID_APP_ABOUT && m_pApp)
         m_pApp->OnAppAbout();
 }

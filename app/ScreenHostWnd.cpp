@@ -180,9 +180,10 @@ BOOL CScreenHostWnd::TypeLetter(QChar ch)
 
 BOOL CScreenHostWnd::OnCommand(UINT nID)
 {
-    // Whatever a command did to the visible game shows in the status line afterwards.
+    // Whatever a command did to the visible game shows in the status line and the menu afterwards.
     const BOOL bDone = DoCommand(nID);
     UpdateStatusLine();
+    NotifyCommandsChanged();
     return bDone;
 }
 
